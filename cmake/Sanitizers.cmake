@@ -1,0 +1,5 @@
+# VORN_SANITIZE=ON instruments every target with ASan and UBSan; any report aborts the process.
+if(VORN_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()

