@@ -19,6 +19,23 @@ struct RunOptions {
     std::map<std::string, std::string> env;        // added to (or replacing) the clean environment
     std::vector<std::string> unset;                // removed from the environment after `env`
     std::chrono::milliseconds timeout{20000};      // the process is killed (SIGKILL) after this
+
+    // Chainable setters: RunOptions().Arg("x.lua").Env("VORN_MESSAGEBOX", "ok").
+    RunOptions& Arg(const std::string& arg)
+    {
+        args.push_back(arg);
+        return *this;
+    }
+    RunOptions& Env(const std::string& name, const std::string& value)
+    {
+        env[name] = value;
+        return *this;
+    }
+    RunOptions& Unset(const std::string& name)
+    {
+        unset.push_back(name);
+        return *this;
+    }
 };
 
 // One message box as the runtime reported it on standard error.

@@ -1,0 +1,28 @@
+// Finalisation through the real binary: the logged order and the order of the plugin calls
+// behind it, with every device present.
+#include <gtest/gtest.h>
+
+#include "HostLines.h"
+
+namespace {
+
+using namespace hosttest;
+using vorntest::GameFolder;
+using vorntest::LinesFrom;
+using vorntest::SameLines;
+
+TEST(Shutdown, DevicesAreReleasedThenPluginsUnloadedInOrder)
+{
+    GameFolder game;
+    StandardGame(game, "");
+    const auto run = game.Run();
+    ASSERT_EQ(0, run.exitCode) << run.Describe();
+    EXPECT_TRUE(SameLines(LinesFrom(run.log, kEnteringMainLoop),
+        Lines{kEnteringMainLoop} + NormalEnd(AllDevicesReleased())));
+    EXPECT_TRUE(SameLines(LinesFrom(game.ReadLines("testplugins.calls"), "audio ReleaseDevice 102"),
+        {"audio ReleaseDevice 102", "input ReleaseDevice 118", "input ReleaseDevice 117", "input ReleaseDevice 116",
+            "video ReleaseDevice 101", "audio Shutdown", "audio Destroy", "input Shutdown", "input Destroy",
+            "video Shutdown", "video Destroy"}));
+}
+
+}  // namespace
