@@ -29,7 +29,7 @@ struct Reader {
     std::vector<Entry> entries;       // the key=value lines, by placeholder number
     const char* section = nullptr;    // what the lookup wants
     const char* key = nullptr;
-    const Entry* found = nullptr;     // first match
+    long found = -1;                  // index of the first match (entries grow while parsing)
 };
 
 std::string Trim(const std::string& text)
@@ -83,11 +83,11 @@ int OnEntry(void* user, const char* section, const char* name, const char*)
 {
     auto* reader = static_cast<Reader*>(user);
     const std::size_t index = std::strtoul(name + 1, nullptr, 10);
-    if (reader->found != nullptr || index >= reader->entries.size())
+    if (reader->found >= 0 || index >= reader->entries.size())
         return 1;
     const Entry& entry = reader->entries[index];
     if (strcasecmp(section, reader->section) == 0 && strcasecmp(entry.key.c_str(), reader->key) == 0)
-        reader->found = &entry;
+        reader->found = static_cast<long>(index);
     return 1;
 }
 
@@ -117,9 +117,9 @@ std::size_t ReadProfileString(
     reader.section = section;
     reader.key = key;
     ini_parse_stream(NextLine, &reader, OnEntry, &reader);
-    if (reader.found == nullptr || reader.found->value.empty())
+    if (reader.found < 0 || reader.entries[reader.found].value.empty())
         return CopyOut(byDefault, out, size);
-    return CopyOut(reader.found->value, out, size);
+    return CopyOut(reader.entries[reader.found].value, out, size);
 }
 
 }  // namespace platform
