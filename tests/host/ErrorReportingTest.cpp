@@ -96,9 +96,7 @@ TEST(ErrorReporting, CancelFinalisesAndExitsWithCodeZero)
     EXPECT_EQ("before\n", run.out);
     const auto calls = game.ReadLines("testplugins.calls");
     EXPECT_TRUE(SameLines(LinesFrom(calls, "audio ReleaseDevice 102"),
-        {"audio ReleaseDevice 102", "input ReleaseDevice 118", "input ReleaseDevice 117", "input ReleaseDevice 116",
-            "video ReleaseDevice 101", "audio Shutdown", "audio Destroy", "input Shutdown", "input Destroy",
-            "video Shutdown", "video Destroy"}));
+        AllReleaseCalls()));
 }
 
 TEST(ErrorReporting, TheStandardErrorFunctionAppearsAsANamedCFunction)
@@ -145,6 +143,33 @@ TEST(ErrorReporting, ErrorValuesWithoutTextAreDescribedByTheirType)
     ASSERT_EQ(0, run.exitCode) << run.Describe();
     EXPECT_TRUE(ContainsRun(run.log, {kEngineInitialized, "(error object is a table value)", "Backtrace:",
                                          "0. 'error' C function", "1. Call on line 2 from Main chunk", kEnteringMainLoop}));
+}
+
+// In full-screen mode the box switches the display to a windowed copy of its mode first and, on
+// OK, back. Without a window (none exists before the window layer) each switch fails at fitting
+// the window, which set_mode logs; the windowed case touches no mode at all.
+TEST(ErrorReporting, FullScreenModeIsLeftForTheBoxAndRestoredOnOk)
+{
+    const std::string resizeFailed = "[vorn] set_mode: failed to resize window";
+    GameFolder game;
+    StandardGame(game, "error('in full screen')\n");
+    game.Write("testplugins.cfg", "video.mode = 1024x768x32@75 fullscreen\n");
+    auto run = game.Run(Answer("ok"));
+    ASSERT_EQ(0, run.exitCode) << run.Describe();
+    EXPECT_TRUE(SameLines(LinesFrom(run.log, "1. Call on line 1 from Main chunk"),
+        Lines{"1. Call on line 1 from Main chunk", resizeFailed, resizeFailed, kEnteringMainLoop} +
+            NormalEnd(AllDevicesReleased())));
+
+    run = game.Run(Answer("cancel"));
+    ASSERT_EQ(0, run.exitCode) << run.Describe();
+    EXPECT_TRUE(SameLines(LinesFrom(run.log, "1. Call on line 1 from Main chunk"),
+        Lines{"1. Call on line 1 from Main chunk", resizeFailed} + CancelEnd(AllDevicesReleased())));
+
+    game.Write("testplugins.cfg", "video.mode = 1024x768x32@75 windowed\n");
+    run = game.Run(Answer("ok"));
+    ASSERT_EQ(0, run.exitCode) << run.Describe();
+    EXPECT_TRUE(LacksLine(run.log, resizeFailed));
+    EXPECT_TRUE(ContainsRun(game.ReadLines("testplugins.calls"), {"video GetMode", "audio ReleaseDevice 102"}));
 }
 
 TEST(ErrorReporting, WithoutADisplayEveryBoxEndsTheProcess)

@@ -70,6 +70,14 @@ inline Lines StandardStart(const std::string& script = "Scripts/main.lua")
         Lines{"[vorn] will load file [" + script + "]"};
 }
 
+// The test plugins' calls behind a finalisation with every device present, from the first release.
+inline Lines AllReleaseCalls()
+{
+    return {"audio ReleaseDevice 102", "input ReleaseDevice 118", "input ReleaseDevice 117", "input ReleaseDevice 116",
+        "video ReleaseDevice 101", "audio Shutdown", "audio Destroy", "input Shutdown", "input Destroy",
+        "video Shutdown", "video Destroy"};
+}
+
 // A game folder with the test plugins at the default module paths and `main` as Scripts/main.lua.
 inline void StandardGame(const vorntest::GameFolder& game, const std::string& main)
 {
