@@ -37,7 +37,8 @@ BoxAnswer ShowOkCancelBox(const char* title, const char* text)
         {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, kOkButton, "OK"},
         {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, kCancelButton, "Cancel"},
     };
-    const SDL_MessageBoxData box{SDL_MESSAGEBOX_ERROR, nullptr, title, text, SDL_arraysize(buttons), buttons, nullptr};
+    const SDL_MessageBoxData box{
+        SDL_MESSAGEBOX_ERROR, nullptr, title, text, SDL_arraysize(buttons), buttons, nullptr};
     int pressed = 0;
     if (SDL_ShowMessageBox(&box, &pressed) != 0) {
         const std::string why = std::string("not shown: ") + SDL_GetError();

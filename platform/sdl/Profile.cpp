@@ -24,12 +24,12 @@ struct Entry {
 };
 
 struct Reader {
-    std::string text;                 // the whole file
-    std::size_t at = 0;               // next unread character
-    std::vector<Entry> entries;       // the key=value lines, by placeholder number
-    const char* section = nullptr;    // what the lookup wants
+    std::string text;               // the whole file
+    std::size_t at = 0;             // next unread character
+    std::vector<Entry> entries;     // the key=value lines, by placeholder number
+    const char* section = nullptr;  // what the lookup wants
     const char* key = nullptr;
-    long found = -1;                  // index of the first match (entries grow while parsing)
+    long found = -1;  // index of the first match (entries grow while parsing)
 };
 
 std::string Trim(const std::string& text)

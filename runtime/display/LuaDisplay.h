@@ -34,5 +34,5 @@ public:
 private:
     IVideo* video_;
     DeviceHandle device_;
-    WindowHandle window_ = nullptr;   // set by the window layer when the script creates the window
+    WindowHandle window_ = nullptr;  // set by the window layer when the script creates the window
 };

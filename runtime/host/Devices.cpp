@@ -26,16 +26,18 @@ struct DeviceKind {
     const char* type;
 };
 
-constexpr DeviceKind kVideo{DEV_SUBCLASS_ALL, "[vorn] found default video [%s]\n", "[vorn] Failed to initialize video.\n",
-    "[vorn] no default video found.\n", "display", "LuaDisplay"};
+constexpr DeviceKind kVideo{DEV_SUBCLASS_ALL, "[vorn] found default video [%s]\n",
+    "[vorn] Failed to initialize video.\n", "[vorn] no default video found.\n", "display", "LuaDisplay"};
 constexpr DeviceKind kKeyboard{DEV_SUBCLASS_KEYBOARD, "[vorn] found default keyboard [%s]\n",
-    "[vorn] failed to initialize keyboard.\n", "[vorn] no default keyboard found.\n", "keyboard", "LuaKeyboard"};
+    "[vorn] failed to initialize keyboard.\n", "[vorn] no default keyboard found.\n", "keyboard",
+    "LuaKeyboard"};
 constexpr DeviceKind kMouse{DEV_SUBCLASS_MOUSE, "[vorn] found default mouse [%s]\n",
     "[vorn] failed to initialize mouse.\n", "[vorn] no default mouse found.\n", "mouse", "LuaMouse"};
 constexpr DeviceKind kJoystick{DEV_SUBCLASS_JOYSTICK, "[vorn] found default joystick [%s]\n",
-    "[vorn] failed to initialize joystick.\n", "[vorn] no default joystick found.\n", "joystick", "LuaJoystick"};
-constexpr DeviceKind kAudio{DEV_SUBCLASS_PLAY, "[vorn] found default audio [%s]\n", "[vorn] failed to initialize audio.\n",
-    "[vorn] no default audio found.\n", "audio", "LuaAudio"};
+    "[vorn] failed to initialize joystick.\n", "[vorn] no default joystick found.\n", "joystick",
+    "LuaJoystick"};
+constexpr DeviceKind kAudio{DEV_SUBCLASS_PLAY, "[vorn] found default audio [%s]\n",
+    "[vorn] failed to initialize audio.\n", "[vorn] no default audio found.\n", "audio", "LuaAudio"};
 
 // Finds and opens one default device through `plugin` (which may be null), wraps it and stores
 // it as its global, without ownership: the host deletes the wrapper at finalisation.

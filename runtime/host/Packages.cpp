@@ -22,7 +22,7 @@ constexpr PackageOpen kPackages[] = {
     // 2: the debug package (DEBUG, open_url, stroke, fill)
     // 3: Point
     // 4: Color and the named colours
-    tolua_input_open,   // 5: the input constants and the LuaInputDevice base class
+    tolua_input_open,  // 5: the input constants and the LuaInputDevice base class
     // 6: the system module with the DEV_* constants
     // 7: Image with IMG_FORMAT_*
     // 8: LinearGradient and Canvas
@@ -31,11 +31,11 @@ constexpr PackageOpen kPackages[] = {
     // 11: Sprite
     // 12: Layer
     // 13: Camera
-    tolua_display_open,   // 14: DisplayMode and Display
+    tolua_display_open,  // 14: DisplayMode and Display
     // 15: SceneNode with BM_*
     // 16: Viewport
-    tolua_devices_open,   // 17: Keyboard, then Mouse, then Joystick
-    tolua_audio_open,     // 18: AudioMode and Audio
+    tolua_devices_open,  // 17: Keyboard, then Mouse, then Joystick
+    tolua_audio_open,    // 18: AudioMode and Audio
     // 19: Sound and Music
 };
 

@@ -25,14 +25,15 @@ TEST(ErrorReporting, AMissingScriptIsSkippedOnOkAndEndsTheRunOnCancel)
     GameFolder game;
     StandardGame(game, "");
     const std::string message = "cannot open Scripts/missing.lua: No such file or directory";
-    const Lines before = Lines{kBanner, "[vorn] will run script [Scripts/missing.lua]"} + DefaultPluginsLoaded() +
-        AllDevicesFound() + Lines{"[vorn] will load file [Scripts/missing.lua]", message};
+    const Lines before = Lines{kBanner, "[vorn] will run script [Scripts/missing.lua]"} +
+        DefaultPluginsLoaded() + AllDevicesFound() +
+        Lines{"[vorn] will load file [Scripts/missing.lua]", message};
 
     auto run = game.Run(Answer("ok").Arg("Scripts/missing.lua"));
     ASSERT_EQ(0, run.exitCode) << run.Describe();
     // No backtrace: no Lua function is active when the load fails.
-    EXPECT_TRUE(SameLines(run.log, before + Lines{kEngineInitialized, kEnteringMainLoop} +
-                                       NormalEnd(AllDevicesReleased())));
+    EXPECT_TRUE(SameLines(
+        run.log, before + Lines{kEngineInitialized, kEnteringMainLoop} + NormalEnd(AllDevicesReleased())));
     ASSERT_EQ(1u, run.Boxes().size());
     EXPECT_EQ(message + kPrompt, run.Boxes()[0].text);
 
@@ -48,8 +49,8 @@ TEST(ErrorReporting, ACompileErrorIsLoggedWithoutABacktrace)
     const auto run = game.Run(Answer("ok"));
     ASSERT_EQ(0, run.exitCode) << run.Describe();
     const std::string message = "Scripts/main.lua:2: unexpected symbol near '='";
-    EXPECT_TRUE(ContainsRun(run.log, {"[vorn] will load file [Scripts/main.lua]", message, kEngineInitialized,
-                                         kEnteringMainLoop}));
+    EXPECT_TRUE(ContainsRun(run.log,
+        {"[vorn] will load file [Scripts/main.lua]", message, kEngineInitialized, kEnteringMainLoop}));
     EXPECT_TRUE(LacksLine(run.log, "Backtrace:"));
     ASSERT_EQ(1u, run.Boxes().size());
     EXPECT_EQ(message + kPrompt, run.Boxes()[0].text);
@@ -57,16 +58,15 @@ TEST(ErrorReporting, ACompileErrorIsLoggedWithoutABacktrace)
 }
 
 // A runtime error in `update` (defined on line 8, failing on line 10, called on line 20).
-constexpr const char* kFailingUpdate =
-    "io.write('before\\n')\n"   // 1
-    "\n\n\n\n\n\n"              // 2-7
-    "function update()\n"       // 8
-    "  local missing\n"         // 9
-    "  return missing.field\n"  // 10
-    "end\n"                     // 11
-    "\n\n\n\n\n\n\n\n"          // 12-19
-    "update()\n"                // 20
-    "io.write('after\\n')\n";   // 21
+constexpr const char* kFailingUpdate = "io.write('before\\n')\n"   // 1
+                                       "\n\n\n\n\n\n"              // 2-7
+                                       "function update()\n"       // 8
+                                       "  local missing\n"         // 9
+                                       "  return missing.field\n"  // 10
+                                       "end\n"                     // 11
+                                       "\n\n\n\n\n\n\n\n"          // 12-19
+                                       "update()\n"                // 20
+                                       "io.write('after\\n')\n";   // 21
 
 TEST(ErrorReporting, ARuntimeErrorIsLoggedWithItsBacktraceAndOkGoesOn)
 {
@@ -95,8 +95,7 @@ TEST(ErrorReporting, CancelFinalisesAndExitsWithCodeZero)
         Lines{"1. Call on line 20 from Main chunk"} + CancelEnd(AllDevicesReleased())));
     EXPECT_EQ("before\n", run.out);
     const auto calls = game.ReadLines("testplugins.calls");
-    EXPECT_TRUE(SameLines(LinesFrom(calls, "audio ReleaseDevice 102"),
-        AllReleaseCalls()));
+    EXPECT_TRUE(SameLines(LinesFrom(calls, "audio ReleaseDevice 102"), AllReleaseCalls()));
 }
 
 TEST(ErrorReporting, TheStandardErrorFunctionAppearsAsANamedCFunction)
@@ -105,9 +104,10 @@ TEST(ErrorReporting, TheStandardErrorFunctionAppearsAsANamedCFunction)
     StandardGame(game, "local function fail()\n  error('broken')\nend\nfail()\n");
     const auto run = game.Run(Answer("ok"));
     ASSERT_EQ(0, run.exitCode) << run.Describe();
-    EXPECT_TRUE(ContainsRun(run.log, {"Scripts/main.lua:2: broken", "Backtrace:", "0. 'error' C function",
-                                         "1. Call on line 2 from 'fail' Lua function defined in 'Scripts/main.lua' on line 1",
-                                         "2. Call on line 4 from Main chunk", kEnteringMainLoop}));
+    EXPECT_TRUE(ContainsRun(run.log,
+        {"Scripts/main.lua:2: broken", "Backtrace:", "0. 'error' C function",
+            "1. Call on line 2 from 'fail' Lua function defined in 'Scripts/main.lua' on line 1",
+            "2. Call on line 4 from Main chunk", kEnteringMainLoop}));
 }
 
 TEST(ErrorReporting, ScriptsCallErrorAndGetTheirValueBackOnOk)
@@ -121,10 +121,11 @@ TEST(ErrorReporting, ScriptsCallErrorAndGetTheirValueBackOnOk)
         "io.write(type(Error(42)), ' ', tostring(Error(true)), ' ', tostring(Error()), '\\n')\n");
     const auto run = game.Run(Answer("ok"));
     ASSERT_EQ(0, run.exitCode) << run.Describe();
-    EXPECT_TRUE(ContainsRun(run.log, {kEngineInitialized, "custom text", "Backtrace:",
-                                         "0. Call on line 2 from 'report' Lua function defined in 'Scripts/main.lua' on line 1",
-                                         "1. Call on line 4 from Main chunk", "42", "Backtrace:",
-                                         "0. Call on line 5 from Main chunk", "(error object is a boolean value)"}));
+    EXPECT_TRUE(ContainsRun(run.log,
+        {kEngineInitialized, "custom text", "Backtrace:",
+            "0. Call on line 2 from 'report' Lua function defined in 'Scripts/main.lua' on line 1",
+            "1. Call on line 4 from Main chunk", "42", "Backtrace:", "0. Call on line 5 from Main chunk",
+            "(error object is a boolean value)"}));
     EXPECT_EQ("custom text\nnumber true nil\n", run.out);
     const auto boxes = run.Boxes();
     ASSERT_EQ(4u, boxes.size());
@@ -137,12 +138,14 @@ TEST(ErrorReporting, ScriptsCallErrorAndGetTheirValueBackOnOk)
 TEST(ErrorReporting, ErrorValuesWithoutTextAreDescribedByTheirType)
 {
     GameFolder game;
-    StandardGame(game, "local ok, e = pcall(error, {})\n"
-                       "error(setmetatable({}, {__tostring = function() error('nested') end}))\n");
+    StandardGame(game,
+        "local ok, e = pcall(error, {})\n"
+        "error(setmetatable({}, {__tostring = function() error('nested') end}))\n");
     const auto run = game.Run(Answer("ok"));
     ASSERT_EQ(0, run.exitCode) << run.Describe();
-    EXPECT_TRUE(ContainsRun(run.log, {kEngineInitialized, "(error object is a table value)", "Backtrace:",
-                                         "0. 'error' C function", "1. Call on line 2 from Main chunk", kEnteringMainLoop}));
+    EXPECT_TRUE(ContainsRun(run.log,
+        {kEngineInitialized, "(error object is a table value)", "Backtrace:", "0. 'error' C function",
+            "1. Call on line 2 from Main chunk", kEnteringMainLoop}));
 }
 
 // In full-screen mode the box switches the display to a windowed copy of its mode first and, on
@@ -169,7 +172,8 @@ TEST(ErrorReporting, FullScreenModeIsLeftForTheBoxAndRestoredOnOk)
     run = game.Run(Answer("ok"));
     ASSERT_EQ(0, run.exitCode) << run.Describe();
     EXPECT_TRUE(LacksLine(run.log, resizeFailed));
-    EXPECT_TRUE(ContainsRun(game.ReadLines("testplugins.calls"), {"video GetMode", "audio ReleaseDevice 102"}));
+    EXPECT_TRUE(
+        ContainsRun(game.ReadLines("testplugins.calls"), {"video GetMode", "audio ReleaseDevice 102"}));
 }
 
 TEST(ErrorReporting, WithoutADisplayEveryBoxEndsTheProcess)

@@ -53,8 +53,8 @@ inline Lines PluginsUnloaded()
 // A normal end of the run, from the finalisation line on, with `released` as the release lines.
 inline Lines NormalEnd(const Lines& released)
 {
-    return Lines{"[vorn] finalization started."} + released + Lines{"[vorn] lua state released."} + PluginsUnloaded() +
-        Lines{"[vorn] all interfaces released. Exitting."};
+    return Lines{"[vorn] finalization started."} + released + Lines{"[vorn] lua state released."} +
+        PluginsUnloaded() + Lines{"[vorn] all interfaces released. Exitting."};
 }
 
 // The end of the run after Cancel in the error box, with `released` as the release lines.
@@ -73,9 +73,9 @@ inline Lines StandardStart(const std::string& script = "Scripts/main.lua")
 // The test plugins' calls behind a finalisation with every device present, from the first release.
 inline Lines AllReleaseCalls()
 {
-    return {"audio ReleaseDevice 102", "input ReleaseDevice 118", "input ReleaseDevice 117", "input ReleaseDevice 116",
-        "video ReleaseDevice 101", "audio Shutdown", "audio Destroy", "input Shutdown", "input Destroy",
-        "video Shutdown", "video Destroy"};
+    return {"audio ReleaseDevice 102", "input ReleaseDevice 118", "input ReleaseDevice 117",
+        "input ReleaseDevice 116", "video ReleaseDevice 101", "audio Shutdown", "audio Destroy",
+        "input Shutdown", "input Destroy", "video Shutdown", "video Destroy"};
 }
 
 // A game folder with the test plugins at the default module paths and `main` as Scripts/main.lua.

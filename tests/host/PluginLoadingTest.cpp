@@ -22,10 +22,12 @@ TEST(PluginLoading, AMissingModuleEndsTheProcessAfterTheBoxWhateverTheAnswer)
     // "" leaves VORN_MESSAGEBOX unset: there is no display to show a box on, so it is Cancel.
     for (const std::string answer : {"ok", "cancel", ""}) {
         SCOPED_TRACE("VORN_MESSAGEBOX=" + answer);
-        const auto run = game.Run(answer.empty() ? RunOptions() : RunOptions().Env("VORN_MESSAGEBOX", answer));
+        const auto run =
+            game.Run(answer.empty() ? RunOptions() : RunOptions().Env("VORN_MESSAGEBOX", answer));
         ASSERT_EQ(0, run.exitCode) << run.Describe();
-        EXPECT_TRUE(SameLines(run.log, {kBanner, "[vorn] plugin [Plugins\\VornDX8.dll] loaded",
-                                           "[vorn] LoadLibrary Plugins\\Missing.dll failed"}));
+        EXPECT_TRUE(SameLines(run.log,
+            {kBanner, "[vorn] plugin [Plugins\\VornDX8.dll] loaded",
+                "[vorn] LoadLibrary Plugins\\Missing.dll failed"}));
         const auto boxes = run.Boxes();
         ASSERT_EQ(1u, boxes.size()) << run.Describe();
         EXPECT_EQ("Lua Error", boxes[0].title);
@@ -47,13 +49,15 @@ TEST(PluginLoading, AModuleWithoutTheFactoryLeavesThatKindMissing)
     game.WriteSettings("[audio]\nplugin=Plugins\\TestNone.dll\n");
     const auto run = game.Run();
     ASSERT_EQ(0, run.exitCode) << run.Describe();
-    EXPECT_TRUE(ContainsRun(run.log, {"[vorn] plugin [Plugins\\VornDI8.dll] loaded",
-                                         "[vorn] Procedure CreateAudio not found in plugin Plugins\\TestNone.dll",
-                                         "[vorn] found default video [Test Video]"}));
-    EXPECT_TRUE(ContainsRun(run.log, {"[vorn] found default joystick [Test Joystick]",
-                                         "[vorn] no default audio found."}));
-    EXPECT_TRUE(ContainsRun(run.log, NormalEnd({"[vorn] releasing joystick...", "[vorn] releasing mouse...",
-                                         "[vorn] releasing keyboard...", "[vorn] releasing video..."})));
+    EXPECT_TRUE(ContainsRun(run.log,
+        {"[vorn] plugin [Plugins\\VornDI8.dll] loaded",
+            "[vorn] Procedure CreateAudio not found in plugin Plugins\\TestNone.dll",
+            "[vorn] found default video [Test Video]"}));
+    EXPECT_TRUE(ContainsRun(
+        run.log, {"[vorn] found default joystick [Test Joystick]", "[vorn] no default audio found."}));
+    EXPECT_TRUE(ContainsRun(run.log,
+        NormalEnd({"[vorn] releasing joystick...", "[vorn] releasing mouse...",
+            "[vorn] releasing keyboard...", "[vorn] releasing video..."})));
     EXPECT_EQ("nil\n", run.out);
 }
 
@@ -62,7 +66,7 @@ TEST(PluginLoading, ANullObjectOrAFailedInitialisationLeavesThatKindMissing)
     struct Case {
         std::string control;
         std::string line;
-        std::vector<std::string> calls;   // the audio plugin's calls, in order
+        std::vector<std::string> calls;  // the audio plugin's calls, in order
     };
     const Case cases[] = {
         {"audio.factory = null\n", "[vorn] Failed to create interface object.", {"audio CreateAudio"}},
@@ -77,9 +81,11 @@ TEST(PluginLoading, ANullObjectOrAFailedInitialisationLeavesThatKindMissing)
         game.Write("testplugins.cfg", c.control);
         const auto run = game.Run();
         ASSERT_EQ(0, run.exitCode) << run.Describe();
-        EXPECT_TRUE(ContainsRun(run.log, {"[vorn] plugin [Plugins\\VornDI8.dll] loaded", c.line,
-                                             "[vorn] found default video [Test Video]"}));
-        EXPECT_TRUE(ContainsRun(run.log, {"[vorn] no default audio found.", "[vorn] will load file [Scripts/main.lua]"}));
+        EXPECT_TRUE(ContainsRun(run.log,
+            {"[vorn] plugin [Plugins\\VornDI8.dll] loaded", c.line,
+                "[vorn] found default video [Test Video]"}));
+        EXPECT_TRUE(ContainsRun(
+            run.log, {"[vorn] no default audio found.", "[vorn] will load file [Scripts/main.lua]"}));
         EXPECT_TRUE(LacksLine(run.log, "[vorn] releasing audio..."));
         EXPECT_TRUE(ContainsRun(run.log, PluginsUnloaded()));
         EXPECT_EQ("nil\n", run.out);

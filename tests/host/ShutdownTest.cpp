@@ -17,10 +17,10 @@ TEST(Shutdown, DevicesAreReleasedThenPluginsUnloadedInOrder)
     StandardGame(game, "");
     const auto run = game.Run();
     ASSERT_EQ(0, run.exitCode) << run.Describe();
-    EXPECT_TRUE(SameLines(LinesFrom(run.log, kEnteringMainLoop),
-        Lines{kEnteringMainLoop} + NormalEnd(AllDevicesReleased())));
-    EXPECT_TRUE(SameLines(LinesFrom(game.ReadLines("testplugins.calls"), "audio ReleaseDevice 102"),
-        AllReleaseCalls()));
+    EXPECT_TRUE(SameLines(
+        LinesFrom(run.log, kEnteringMainLoop), Lines{kEnteringMainLoop} + NormalEnd(AllDevicesReleased())));
+    EXPECT_TRUE(SameLines(
+        LinesFrom(game.ReadLines("testplugins.calls"), "audio ReleaseDevice 102"), AllReleaseCalls()));
 }
 
 }  // namespace

@@ -25,12 +25,13 @@ TEST(Startup, NoSettingsLoadsTheDefaultPluginsAndRunsWithoutAFrame)
     StandardGame(game, kPrintGlobals);
     const auto run = game.Run();
     ASSERT_EQ(0, run.exitCode) << run.Describe();
-    EXPECT_TRUE(SameLines(run.log, StandardStart() + Lines{kEngineInitialized, kEnteringMainLoop} +
-                                       NormalEnd(AllDevicesReleased())));
+    EXPECT_TRUE(SameLines(run.log,
+        StandardStart() + Lines{kEngineInitialized, kEnteringMainLoop} + NormalEnd(AllDevicesReleased())));
     EXPECT_EQ("LuaDisplay LuaKeyboard LuaMouse LuaJoystick LuaAudio\n", run.out);
     // Without a window no frame runs: no plugin update, no poll, no render.
     const auto calls = game.ReadLines("testplugins.calls");
-    for (const char* call : {"video Update", "input Update", "audio Update", "input Poll 116", "video BeginFrame"})
+    for (const char* call :
+        {"video Update", "input Update", "audio Update", "input Poll 116", "video BeginFrame"})
         EXPECT_TRUE(LacksLine(calls, call));
 }
 
@@ -42,17 +43,18 @@ TEST(Startup, SettingsChooseModulesAndEmptyValuesFallBackToTheDefault)
     game.WriteSettings("[Video]\n  PLUGIN =  Plugins\\Other Video.DLL  \n[audio]\nplugin=\n");
     const auto run = game.Run();
     ASSERT_EQ(0, run.exitCode) << run.Describe();
-    EXPECT_TRUE(ContainsRun(run.log, {kBanner, "[vorn] plugin [Plugins\\Other Video.DLL] loaded",
-                                         "[vorn] plugin [Plugins\\VornDI8.dll] loaded",
-                                         "[vorn] plugin [Plugins\\VornDS8.dll] loaded"}));
+    EXPECT_TRUE(ContainsRun(run.log,
+        {kBanner, "[vorn] plugin [Plugins\\Other Video.DLL] loaded",
+            "[vorn] plugin [Plugins\\VornDI8.dll] loaded", "[vorn] plugin [Plugins\\VornDS8.dll] loaded"}));
 }
 
 TEST(Startup, DeviceLinesAndGlobalsFollowWhatThePluginsReport)
 {
     GameFolder game;
     StandardGame(game, kPrintGlobals);
-    game.Write("testplugins.cfg", "video.default = none\nkeyboard.open = fail\nmouse.default = Second Mouse\n"
-                                  "joystick.default = none\naudio.open = fail\n");
+    game.Write("testplugins.cfg",
+        "video.default = none\nkeyboard.open = fail\nmouse.default = Second Mouse\n"
+        "joystick.default = none\naudio.open = fail\n");
     const auto run = game.Run();
     ASSERT_EQ(0, run.exitCode) << run.Describe();
     EXPECT_TRUE(SameLines(run.log,
@@ -60,13 +62,14 @@ TEST(Startup, DeviceLinesAndGlobalsFollowWhatThePluginsReport)
             Lines{"[vorn] no default video found.", "[vorn] found default keyboard [Test Keyboard]",
                 "[vorn] failed to initialize keyboard.", "[vorn] found default mouse [Second Mouse]",
                 "[vorn] no default joystick found.", "[vorn] found default audio [Test Audio]",
-                "[vorn] failed to initialize audio.", "[vorn] will load file [Scripts/main.lua]", kEngineInitialized,
-                kEnteringMainLoop} +
+                "[vorn] failed to initialize audio.", "[vorn] will load file [Scripts/main.lua]",
+                kEngineInitialized, kEnteringMainLoop} +
             NormalEnd({"[vorn] releasing mouse..."})));
     EXPECT_EQ("nil nil LuaMouse nil nil\n", run.out);
     // Only the opened device is released, with the handle it was opened with.
     const auto calls = game.ReadLines("testplugins.calls");
-    EXPECT_TRUE(ContainsInOrder(calls, {"input OpenDevice 'Second Mouse' -> 117", "input ReleaseDevice 117"}));
+    EXPECT_TRUE(
+        ContainsInOrder(calls, {"input OpenDevice 'Second Mouse' -> 117", "input ReleaseDevice 117"}));
     EXPECT_TRUE(LacksLine(calls, "input ReleaseDevice 116"));
 }
 
@@ -75,9 +78,10 @@ TEST(Startup, ClassesAreRegisteredWithTheirNamesTypesAndBases)
     GameFolder game;
     StandardGame(game,
         "local function check(obj, class, base)\n"
-        "  io.write(tostring(getmetatable(obj) == class), ' ', tostring(getmetatable(class) == base), '\\n')\n"
+        "  io.write(tostring(getmetatable(obj) == class), ' ', tostring(getmetatable(class) == base), "
+        "'\\n')\n"
         "end\n"
-        "local none = getmetatable(LuaInputDevice)\n"   // what a class without a base inherits
+        "local none = getmetatable(LuaInputDevice)\n"  // what a class without a base inherits
         "check(display, Display, none)\n"
         "check(keyboard, Keyboard, LuaInputDevice)\n"
         "check(mouse, Mouse, LuaInputDevice)\n"
@@ -96,12 +100,11 @@ TEST(Startup, AFailedPluginLeavesItsDevicesMissing)
     game.Write("testplugins.cfg", "input.factory = null\n");
     const auto run = game.Run();
     ASSERT_EQ(0, run.exitCode) << run.Describe();
-    EXPECT_TRUE(ContainsRun(run.log, {"[vorn] plugin [Plugins\\VornDX8.dll] loaded",
-                                         "[vorn] Failed to create interface object.",
-                                         "[vorn] plugin [Plugins\\VornDS8.dll] loaded",
-                                         "[vorn] found default video [Test Video]", "[vorn] no default keyboard found.",
-                                         "[vorn] no default mouse found.", "[vorn] no default joystick found.",
-                                         "[vorn] found default audio [Test Audio]"}));
+    EXPECT_TRUE(ContainsRun(run.log,
+        {"[vorn] plugin [Plugins\\VornDX8.dll] loaded", "[vorn] Failed to create interface object.",
+            "[vorn] plugin [Plugins\\VornDS8.dll] loaded", "[vorn] found default video [Test Video]",
+            "[vorn] no default keyboard found.", "[vorn] no default mouse found.",
+            "[vorn] no default joystick found.", "[vorn] found default audio [Test Audio]"}));
     EXPECT_TRUE(ContainsRun(run.log, NormalEnd({"[vorn] releasing audio...", "[vorn] releasing video..."})));
     EXPECT_EQ("LuaDisplay nil nil nil LuaAudio\n", run.out);
 }
@@ -115,14 +118,16 @@ TEST(Startup, CommandLineForms)
 
     struct Case {
         std::vector<std::string> args;
-        std::string ran;         // what the script wrote
-        std::string runLine;     // the path in the "will run script" line (with arguments only)
+        std::string ran;      // what the script wrote
+        std::string runLine;  // the path in the "will run script" line (with arguments only)
         std::string loaded;
     };
     const Case cases[] = {
         {{}, "default script\n", "", "Scripts/main.lua"},
-        {{"\"my game/start script.lua\""}, "spaced script\n", "my game/start script.lua", "my game/start script.lua"},
-        {{"my game/start", "script.lua"}, "spaced script\n", "my game/start script.lua", "my game/start script.lua"},
+        {{"\"my game/start script.lua\""}, "spaced script\n", "my game/start script.lua",
+            "my game/start script.lua"},
+        {{"my game/start", "script.lua"}, "spaced script\n", "my game/start script.lua",
+            "my game/start script.lua"},
         {{"\"\""}, "default script\n", "", "Scripts/main.lua"},
         {{""}, "default script\n", "", "Scripts/main.lua"},
     };

@@ -1,8 +1,8 @@
 // Profile reading: the Windows private-profile rules on top of inih.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -30,7 +30,8 @@ protected:
     {
         char buffer[256];
         std::memset(buffer, 'x', sizeof buffer);
-        const std::size_t n = platform::ReadProfileString(section, key, "dflt", buffer, sizeof buffer, path_.c_str());
+        const std::size_t n =
+            platform::ReadProfileString(section, key, "dflt", buffer, sizeof buffer, path_.c_str());
         if (length != nullptr)
             *length = n;
         EXPECT_EQ(std::strlen(buffer), n);
@@ -88,7 +89,8 @@ TEST_F(ProfileTest, SmallBuffersAreCutAndTerminated)
     char small[4];
     EXPECT_EQ(3u, platform::ReadProfileString("video", "plugin", "dflt", small, sizeof small, path_.c_str()));
     EXPECT_STREQ("abc", small);
-    EXPECT_EQ(3u, platform::ReadProfileString("video", "missing", "default", small, sizeof small, path_.c_str()));
+    EXPECT_EQ(
+        3u, platform::ReadProfileString("video", "missing", "default", small, sizeof small, path_.c_str()));
     EXPECT_STREQ("def", small);
 }
 

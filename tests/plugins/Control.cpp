@@ -81,8 +81,8 @@ DeviceInfo MakeDevice(uint32_t devclass, uint32_t subclass, const std::string& n
     return info;
 }
 
-bool DefaultDevice(const std::string& device, const std::string& fallback, uint32_t devclass, uint32_t subclass,
-    uint32_t id, DeviceInfo* out)
+bool DefaultDevice(const std::string& device, const std::string& fallback, uint32_t devclass,
+    uint32_t subclass, uint32_t id, DeviceInfo* out)
 {
     const std::string name = Setting(device + ".default", fallback);
     if (name == "none" || out == nullptr)

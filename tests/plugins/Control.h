@@ -26,8 +26,8 @@ void Record(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // Fills a DeviceInfo; the name is cut to fit.
 DeviceInfo MakeDevice(uint32_t devclass, uint32_t subclass, const std::string& name, uint32_t id);
 // Finds the default device named by `<device>.default` (`fallback` when unset, none when "none").
-bool DefaultDevice(const std::string& device, const std::string& fallback, uint32_t devclass, uint32_t subclass,
-    uint32_t id, DeviceInfo* out);
+bool DefaultDevice(const std::string& device, const std::string& fallback, uint32_t devclass,
+    uint32_t subclass, uint32_t id, DeviceInfo* out);
 // Parses "WxHxD@R" followed by " windowed" or " fullscreen"; false when malformed.
 bool ParseMode(const std::string& text, DisplayMode* out);
 // The reverse of ParseMode.

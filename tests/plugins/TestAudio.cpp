@@ -8,7 +8,7 @@ using testplugin::SettingIs;
 
 namespace {
 
-constexpr uint32_t kHandleBase = 100;   // an opened device's handle is 100 + its subclass
+constexpr uint32_t kHandleBase = 100;  // an opened device's handle is 100 + its subclass
 
 class TestAudio final : public IAudio {
 public:
@@ -49,8 +49,8 @@ public:
 
     bool SetMode(WindowHandle window, const AudioMode* mode) override
     {
-        Record("audio SetMode %s %d %d %d", window != nullptr ? "window" : "no-window", mode->bps, mode->channels,
-            mode->rate);
+        Record("audio SetMode %s %d %d %d", window != nullptr ? "window" : "no-window", mode->bps,
+            mode->channels, mode->rate);
         if (SettingIs("audio.setmode", "fail"))
             return false;
         mode_ = *mode;

@@ -11,7 +11,7 @@ using testplugin::SettingIs;
 
 namespace {
 
-constexpr uint32_t kHandleBase = 100;   // an opened device's handle is 100 + its subclass
+constexpr uint32_t kHandleBase = 100;  // an opened device's handle is 100 + its subclass
 
 // The control-file name of a device, from its subclass or handle.
 const char* DeviceKey(uint32_t subclass)
@@ -65,7 +65,8 @@ public:
     bool FindDefaultDevice(uint32_t subclass, DeviceInfo* out) override
     {
         Record("input FindDefaultDevice %u", subclass);
-        return testplugin::DefaultDevice(DeviceKey(subclass), DefaultName(subclass), DEV_CLASS_INPUT, subclass, 1, out);
+        return testplugin::DefaultDevice(
+            DeviceKey(subclass), DefaultName(subclass), DEV_CLASS_INPUT, subclass, 1, out);
     }
     bool OpenDevice(const DeviceInfo* info, DeviceHandle* out) override
     {

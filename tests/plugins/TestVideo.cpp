@@ -9,7 +9,7 @@ using testplugin::SettingIs;
 
 namespace {
 
-constexpr uint32_t kHandleBase = 100;   // an opened device's handle is 100 + its subclass
+constexpr uint32_t kHandleBase = 100;  // an opened device's handle is 100 + its subclass
 
 class TestVideo final : public IVideo {
 public:

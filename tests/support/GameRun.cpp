@@ -57,14 +57,16 @@ std::vector<std::string> ChildEnvironment(const RunOptions& options)
 }
 
 // Reads both pipes until they close or the deadline passes.
-bool Drain(int outFd, int errFd, std::string& out, std::string& err, std::chrono::steady_clock::time_point deadline)
+bool Drain(
+    int outFd, int errFd, std::string& out, std::string& err, std::chrono::steady_clock::time_point deadline)
 {
     pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
     std::string* sinks[2] = {&out, &err};
     int open = 2;
     char buffer[4096];
     while (open > 0) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0)
             return false;
         const int ready = poll(fds, 2, static_cast<int>(left.count()));
@@ -178,7 +180,8 @@ void GameFolder::CopyTestPlugin(const std::string& plugin, const std::string& re
 {
     const auto target = path_ / relative;
     std::filesystem::create_directories(target.parent_path());
-    std::filesystem::copy_file(TestPluginDir() / plugin, target, std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(
+        TestPluginDir() / plugin, target, std::filesystem::copy_options::overwrite_existing);
 }
 
 void GameFolder::UseTestPluginsAsDefaults() const
@@ -247,8 +250,7 @@ RunResult GameFolder::Run(const RunOptions& options) const
     close(outPipe[0]);
     close(errPipe[0]);
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) { }
     if (WIFEXITED(status)) {
         result.exitCode = WEXITSTATUS(status);
     } else if (WIFSIGNALED(status)) {

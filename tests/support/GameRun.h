@@ -15,10 +15,10 @@ std::filesystem::path VornBinary();
 std::filesystem::path TestPluginDir();
 
 struct RunOptions {
-    std::vector<std::string> args;                 // argv[1..]
-    std::map<std::string, std::string> env;        // added to (or replacing) the clean environment
-    std::vector<std::string> unset;                // removed from the environment after `env`
-    std::chrono::milliseconds timeout{20000};      // the process is killed (SIGKILL) after this
+    std::vector<std::string> args;             // argv[1..]
+    std::map<std::string, std::string> env;    // added to (or replacing) the clean environment
+    std::vector<std::string> unset;            // removed from the environment after `env`
+    std::chrono::milliseconds timeout{20000};  // the process is killed (SIGKILL) after this
 
     // Chainable setters: RunOptions().Arg("x.lua").Env("VORN_MESSAGEBOX", "ok").
     RunOptions& Arg(const std::string& arg)
@@ -42,17 +42,17 @@ struct RunOptions {
 struct MessageBoxRecord {
     std::string title;
     std::string text;
-    std::string answer;   // "OK" or "Cancel"
-    bool shown = false;   // false: answered from VORN_MESSAGEBOX or no display
+    std::string answer;  // "OK" or "Cancel"
+    bool shown = false;  // false: answered from VORN_MESSAGEBOX or no display
 };
 
 struct RunResult {
-    int exitCode = -1;    // -1 when killed by a signal
-    int signal = 0;       // the signal that ended the process, 0 when it exited
+    int exitCode = -1;  // -1 when killed by a signal
+    int signal = 0;     // the signal that ended the process, 0 when it exited
     bool timedOut = false;
-    std::string out;      // standard output
-    std::string err;      // standard error (the log lines appear here too)
-    std::vector<std::string> log;   // lines of vorn.log, without their '\n'
+    std::string out;               // standard output
+    std::string err;               // standard error (the log lines appear here too)
+    std::vector<std::string> log;  // lines of vorn.log, without their '\n'
 
     // The message boxes reported on standard error, in order.
     std::vector<MessageBoxRecord> Boxes() const;

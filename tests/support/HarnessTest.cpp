@@ -35,7 +35,8 @@ TEST(Harness, TheEnvironmentIsHeadlessAndOptionsApply)
         "  io.write(name, '=', tostring(os.getenv(name)), '\\n')\n"
         "end\n"
         "os.exit(7)\n");
-    const auto run = game.Run(RunOptions().Env("DISPLAY", ":99").Env("VORN_EXTRA", "1").Unset("HOME").Unset("DISPLAY"));
+    const auto run =
+        game.Run(RunOptions().Env("DISPLAY", ":99").Env("VORN_EXTRA", "1").Unset("HOME").Unset("DISPLAY"));
     EXPECT_EQ(7, run.exitCode);
     EXPECT_EQ("SDL_VIDEODRIVER=dummy\nSDL_AUDIODRIVER=dummy\nDISPLAY=nil\nVORN_EXTRA=1\nHOME=nil\n", run.out);
 }
@@ -43,9 +44,10 @@ TEST(Harness, TheEnvironmentIsHeadlessAndOptionsApply)
 TEST(Harness, MessageBoxesAreReadFromStandardError)
 {
     vorntest::RunResult run;
-    run.err = "[vorn] a log line\n"
-              "[messagebox] title: Lua Error\nfirst line\nsecond line\n[messagebox] answer: OK (not shown: x)\n"
-              "[messagebox] title: Other\n\n[messagebox] answer: Cancel (shown)\n";
+    run.err =
+        "[vorn] a log line\n"
+        "[messagebox] title: Lua Error\nfirst line\nsecond line\n[messagebox] answer: OK (not shown: x)\n"
+        "[messagebox] title: Other\n\n[messagebox] answer: Cancel (shown)\n";
     const auto boxes = run.Boxes();
     ASSERT_EQ(2u, boxes.size());
     EXPECT_EQ("Lua Error", boxes[0].title);

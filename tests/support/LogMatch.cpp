@@ -18,7 +18,9 @@ std::string Listing(const Lines& lines)
 
 ::testing::AssertionResult Failure(const char* what, const Lines& actual, const Lines& expected)
 {
-    return ::testing::AssertionFailure() << what << "\nexpected:\n" << Listing(expected) << "actual:\n" << Listing(actual);
+    return ::testing::AssertionFailure() << what << "\nexpected:\n"
+                                         << Listing(expected) << "actual:\n"
+                                         << Listing(actual);
 }
 
 }  // namespace
@@ -35,7 +37,8 @@ std::string Listing(const Lines& lines)
 
 ::testing::AssertionResult ContainsRun(const Lines& actual, const Lines& expected)
 {
-    if (std::search(actual.begin(), actual.end(), expected.begin(), expected.end()) != actual.end() || expected.empty())
+    if (std::search(actual.begin(), actual.end(), expected.begin(), expected.end()) != actual.end() ||
+        expected.empty())
         return ::testing::AssertionSuccess();
     return Failure("the expected lines do not appear one after another", actual, expected);
 }
