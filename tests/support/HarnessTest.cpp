@@ -18,7 +18,7 @@ TEST(Harness, AHangingRunIsKilledAtTheTimeout)
     game.UseTestPluginsAsDefaults();
     game.WriteScript("main.lua", "io.write('looping\\n') io.flush() while true do end\n");
     RunOptions options;
-    options.timeout = std::chrono::milliseconds(1500);
+    options.timeout = std::chrono::milliseconds(3000);
     const auto run = game.Run(options);
     EXPECT_TRUE(run.timedOut);
     EXPECT_EQ(SIGKILL, run.signal);
