@@ -1,5 +1,25 @@
-// Program entry: hands the command-line tail to the host.
-int main()
+// Program entry: the banner, the main-script path from the command line, then the run.
+#include <string>
+
+#include "Vorn/Log.h"
+#include "host/CommandLine.h"
+#include "host/Engine.h"
+
+namespace {
+
+constexpr const char* kVersion = "1.2.6";
+constexpr const char* kBuildDate = "May 25 2009";
+constexpr const char* kBuildTime = "19:14:50";
+
+}  // namespace
+
+int main(int argc, char** argv)
 {
-    return 0;
+    Vorn::Log::Clear();
+    Vorn::Log::Output("[vorn] version [%s] built on [%s %s] starting\n", kVersion, kBuildDate, kBuildTime);
+    if (argc <= 1)
+        return host::RunEngine(nullptr);
+    const std::string path = host::ScriptPathFromTail(host::CommandTail(argc, argv));
+    Vorn::Log::Output("[vorn] will run script [%s]\n", path.c_str());
+    return host::RunEngine(path.c_str());
 }

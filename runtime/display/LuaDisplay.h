@@ -1,0 +1,38 @@
+// LuaDisplay: the script's `display`, the video device the host opened, and (once the window
+// layer is in) its game window. Needs the video plugin's IVideo and the device's handle.
+#pragma once
+
+#include "contracts/DisplayMode.h"
+#include "contracts/IVideo.h"
+
+class LuaDisplay {
+public:
+    LuaDisplay(IVideo* video, DeviceHandle device);
+    virtual ~LuaDisplay();
+    LuaDisplay(const LuaDisplay&) = delete;
+    LuaDisplay& operator=(const LuaDisplay&) = delete;
+
+    // Whether the game window exists: the main loop's condition.
+    bool has_window() const { return window_ != nullptr; }
+    // Stores the window handle and returns true, or returns false when there is no window.
+    bool get_window(WindowHandle* out) const;
+    // Asks the video device for its current mode; the device's answer.
+    bool get_mode(DisplayMode* mode);
+    // Switches to `mode`: reads the current mode, fits the window, asks the device.
+    bool set_mode(const DisplayMode* mode);
+    // Fits the window to a mode; false without a window.
+    bool resize(const DisplayMode* mode);
+    // Window placement changes used by the error box in full-screen mode; false without a window.
+    bool minimize();
+    bool restore();
+    // One frame.
+    void render();
+
+    IVideo* video() const { return video_; }
+    DeviceHandle device() const { return device_; }
+
+private:
+    IVideo* video_;
+    DeviceHandle device_;
+    WindowHandle window_ = nullptr;  // set by the window layer when the script creates the window
+};

@@ -1,0 +1,116 @@
+// TestVideo: a video plugin for tests. Exports "CreateVideo"; behaves as testplugins.cfg says and
+// records every call in testplugins.calls. Draws nothing.
+#include "Control.h"
+#include "contracts/IVideo.h"
+
+using testplugin::Record;
+using testplugin::Setting;
+using testplugin::SettingIs;
+
+namespace {
+
+constexpr uint32_t kHandleBase = 100;  // an opened device's handle is 100 + its subclass
+
+class TestVideo final : public IVideo {
+public:
+    ~TestVideo() override { Record("video Destroy"); }
+    bool Initialize() override
+    {
+        Record("video Initialize");
+        return !SettingIs("video.initialize", "fail");
+    }
+    bool Ready() override
+    {
+        Record("video Ready");
+        return !SettingIs("video.ready", "no");
+    }
+    void Update() override { Record("video Update"); }
+    void Shutdown() override { Record("video Shutdown"); }
+    bool EnumerateDevices(uint32_t subclass, DeviceEnumCallback callback, void* context) override
+    {
+        Record("video EnumerateDevices %u", subclass);
+        uint32_t id = 0;
+        for (const auto& name : testplugin::SettingList("video.devices")) {
+            const DeviceInfo info = testplugin::MakeDevice(DEV_CLASS_VIDEO, DEV_SUBCLASS_ALL, name, ++id);
+            callback(&info, context);
+        }
+        return true;
+    }
+    bool FindDefaultDevice(uint32_t subclass, DeviceInfo* out) override
+    {
+        Record("video FindDefaultDevice %u", subclass);
+        return testplugin::DefaultDevice("video", "Test Video", DEV_CLASS_VIDEO, subclass, 1, out);
+    }
+    bool OpenDevice(const DeviceInfo* info, DeviceHandle* out) override
+    {
+        if (SettingIs("video.open", "fail")) {
+            Record("video OpenDevice '%s' failed", info->name);
+            return false;
+        }
+        *out = kHandleBase + info->subclass;
+        Record("video OpenDevice '%s' -> %u", info->name, *out);
+        return true;
+    }
+    void ReleaseDevice(DeviceHandle handle) override { Record("video ReleaseDevice %u", handle); }
+
+    bool SetMode(WindowHandle window, const DisplayMode* mode) override
+    {
+        Record("video SetMode %s %s", window != nullptr ? "window" : "no-window",
+            testplugin::FormatMode(*mode).c_str());
+        if (SettingIs("video.setmode", "fail"))
+            return false;
+        mode_ = *mode;
+        hasMode_ = true;
+        return true;
+    }
+    bool GetMode(DisplayMode* out) override
+    {
+        Record("video GetMode");
+        if (!hasMode_)
+            hasMode_ = testplugin::ParseMode(Setting("video.mode"), &mode_);
+        if (hasMode_)
+            *out = mode_;
+        return hasMode_;
+    }
+    bool EnumerateModes(const DeviceInfo* info, ModeEnumCallback callback, void* context) override
+    {
+        Record("video EnumerateModes %u", info->id);
+        for (const auto& text : testplugin::SettingList("video.modes")) {
+            DisplayMode mode{};
+            if (testplugin::ParseMode(text, &mode))
+                callback(&mode, context);
+        }
+        return !SettingIs("video.enumeratemodes", "fail");
+    }
+    bool BeginFrame() override
+    {
+        Record("video BeginFrame");
+        return true;
+    }
+    bool EndFrame() override
+    {
+        Record("video EndFrame");
+        return true;
+    }
+    bool Clear(const Color* color) override
+    {
+        Record("video Clear %u %u %u", color->r, color->g, color->b);
+        return true;
+    }
+    uint32_t TextureWidth(TextureHandle) override { return 0; }
+    uint32_t TextureHeight(TextureHandle) override { return 0; }
+
+private:
+    DisplayMode mode_{};
+    bool hasMode_ = false;
+};
+
+}  // namespace
+
+extern "C" __attribute__((visibility("default"))) IVideo* CreateVideo()
+{
+    Record("video CreateVideo");
+    if (SettingIs("video.factory", "null"))
+        return nullptr;
+    return new TestVideo;
+}

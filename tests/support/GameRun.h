@@ -1,0 +1,98 @@
+// GameRun: runs the real vorn binary in a throw-away game folder and collects what it left behind
+// (exit code, standard error, vorn.log, the answers of its message boxes). Needs POSIX fork/exec.
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace vorntest {
+
+// Where the build put things (compile definitions set by tests/CMakeLists.txt).
+std::filesystem::path VornBinary();
+std::filesystem::path TestPluginDir();
+
+struct RunOptions {
+    std::vector<std::string> args;             // argv[1..]
+    std::map<std::string, std::string> env;    // added to (or replacing) the clean environment
+    std::vector<std::string> unset;            // removed from the environment after `env`
+    std::chrono::milliseconds timeout{20000};  // the process is killed (SIGKILL) after this
+
+    // Chainable setters: RunOptions().Arg("x.lua").Env("VORN_MESSAGEBOX", "ok").
+    RunOptions& Arg(const std::string& arg)
+    {
+        args.push_back(arg);
+        return *this;
+    }
+    RunOptions& Env(const std::string& name, const std::string& value)
+    {
+        env[name] = value;
+        return *this;
+    }
+    RunOptions& Unset(const std::string& name)
+    {
+        unset.push_back(name);
+        return *this;
+    }
+};
+
+// One message box as the runtime reported it on standard error.
+struct MessageBoxRecord {
+    std::string title;
+    std::string text;
+    std::string answer;  // "OK" or "Cancel"
+    bool shown = false;  // false: answered from VORN_MESSAGEBOX or no display
+};
+
+struct RunResult {
+    int exitCode = -1;  // -1 when killed by a signal
+    int signal = 0;     // the signal that ended the process, 0 when it exited
+    bool timedOut = false;
+    std::string out;               // standard output
+    std::string err;               // standard error (the log lines appear here too)
+    std::vector<std::string> log;  // lines of vorn.log, without their '\n'
+
+    // The message boxes reported on standard error, in order.
+    std::vector<MessageBoxRecord> Boxes() const;
+    // A one-line summary for failure messages.
+    std::string Describe() const;
+};
+
+// A temporary game folder: the current directory of the runs made from it. Removed when it goes
+// out of scope unless VORN_KEEP_TEST_DIRS is set in the test's environment.
+class GameFolder {
+public:
+    GameFolder();
+    ~GameFolder();
+    GameFolder(const GameFolder&) = delete;
+    GameFolder& operator=(const GameFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+
+    // Writes a file relative to the folder, creating its directories.
+    void Write(const std::string& relative, const std::string& contents) const;
+    void WriteSettings(const std::string& contents) const { Write("settings.ini", contents); }
+    // Writes Scripts/<name>.
+    void WriteScript(const std::string& name, const std::string& contents) const;
+    // Copies a built test plugin (e.g. "TestVideo.so") to `relative` (e.g. "Plugins/VornDX8.so").
+    void CopyTestPlugin(const std::string& plugin, const std::string& relative) const;
+    // Puts the test plugins at the default module paths (Plugins/VornDX8.so, VornDI8.so, VornDS8.so).
+    void UseTestPluginsAsDefaults() const;
+    // Reads a file of the folder ("" when missing) and its lines.
+    std::string Read(const std::string& relative) const;
+    std::vector<std::string> ReadLines(const std::string& relative) const;
+
+    // Runs the binary here. The environment starts from the test's own, without DISPLAY,
+    // WAYLAND_DISPLAY and VORN_*, with SDL_VIDEODRIVER=dummy and SDL_AUDIODRIVER=dummy.
+    RunResult Run(const RunOptions& options = {}) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+// Splits text into lines (a trailing newline does not make an empty last line).
+std::vector<std::string> SplitLines(const std::string& text);
+
+}  // namespace vorntest
