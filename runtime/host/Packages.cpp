@@ -4,6 +4,9 @@
 
 struct lua_State;
 
+int tolua_point_open(lua_State* L);
+int tolua_color_open(lua_State* L);
+
 namespace host {
 
 namespace {
@@ -15,6 +18,8 @@ using PackageOpen = int (*)(lua_State*);
 // SceneNode, Viewport, Keyboard/Mouse/Joystick, AudioMode + Audio, Sound + Music.
 constexpr PackageOpen kPackages[] = {
     nullptr,
+    tolua_point_open,  // 3. Point
+    tolua_color_open,  // 4. Color and the named colours
 };
 
 }  // namespace
