@@ -26,6 +26,7 @@ void ScriptFixture::SetUp()
     lua_pushlightuserdata(L, this);
     lua_pushcclosure(L, ErrorHandler, 1);
     ASSERT_EQ(lua_gettop(L), bridge::kErrorHandlerIndex);
+    bridge::SetErrorHandler(L, bridge::kErrorHandlerIndex);
 }
 
 void ScriptFixture::TearDown()
