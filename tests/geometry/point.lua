@@ -12,7 +12,10 @@ end
 -- Construction: the three forms under new, new_local and the call; who owns the result.
 xy(Point(3, 4), 3, 4, "Point(3, 4)")
 xy(Point(), 0, 0, "Point()")
-xy(Point:new(-1, 2), -1, 2, "Point:new(-1, 2)")
+-- Objects made with `new` are handed over with tolua.takeownership so the test run frees them.
+local made = Point:new(-1, 2)
+xy(made, -1, 2, "Point:new(-1, 2)")
+tolua.takeownership(made)
 xy(Point:new_local(5, 6), 5, 6, "Point:new_local(5, 6)")
 xy(Point("3", "4"), 3, 4, "numeric strings")
 local original = Point(7, 8)
@@ -24,9 +27,11 @@ T:eq(check.owned(Point(1, 1)), true, "the call form is owned by Lua")
 T:eq(check.owned(Point:new_local(1, 1)), true, "new_local is owned by Lua")
 local unowned = Point:new(1, 1)
 T:eq(check.owned(unowned), false, "new is not owned by Lua")
-tolua.takeownership(unowned)  -- hand it over so the test run frees it
+tolua.takeownership(unowned)
 T:eq(check.owned(Point(original)), true, "a copy made by the call is owned by Lua")
-T:eq(check.owned(Point:new(original)), false, "a copy made by new is not owned")
+local unownedCopy = Point:new(original)
+T:eq(check.owned(unownedCopy), false, "a copy made by new is not owned")
+tolua.takeownership(unownedCopy)
 
 T:raises("Copy Point: invalid src.", "Point(nil)", function() return Point(nil) end)
 T:raises("Copy Point: invalid src.", "Point:new(nil)", function() return Point:new(nil) end)
