@@ -3,6 +3,10 @@
 
 #include "ScriptFixture.h"
 #include "bridge/Errors.h"
+#include "bridge/Guarded.h"
+
+#include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -74,4 +78,30 @@ TEST_F(ErrorsTest, MismatchTextsMatchTheGeneratedGlue)
     const std::string assignment = ErrorOf(RaiseAssignment, "{}");
     EXPECT_EQ(assignment.rfind("t:1: invalid type in variable assignment.", 0), 0u) << assignment;
     EXPECT_NE(assignment.find("'table'; 'number' expected"), std::string::npos) << assignment;
+}
+
+namespace {
+
+// Glue shape: a throwing engine call inside CallGuarded; the result comes out by reference.
+int GuardedCall(lua_State* L)
+{
+    const bool fail = lua_toboolean(L, 1) != 0;
+    int result = 0;
+    bridge::CallGuarded(L, [fail, &result] {
+        std::vector<int> scratch(4, 7);  // a destructor that must run before the Lua error
+        if (fail)
+            throw std::runtime_error("disk full");
+        result = scratch[0];
+    });
+    lua_pushnumber(L, result);
+    return 1;
+}
+
+}  // namespace
+
+TEST_F(ErrorsTest, CppExceptionsBecomeLuaErrorsAfterTheirFrameEnds)
+{
+    EXPECT_EQ(ErrorOf(GuardedCall, "true"), "t:1: disk full");
+    lua_register(L, "g", GuardedCall);
+    ASSERT_EQ(Run("assert(g(false) == 7)"), "");
 }
