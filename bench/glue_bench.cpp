@@ -16,17 +16,17 @@ namespace {
 
 struct Case {
     const char* label;
-    const char* body;  // the statement inside the timed loop; `i` is the loop counter
+    const char* body; // the statement inside the timed loop; `i` is the loop counter
 };
 
 constexpr Case kCases[] = {
-    {"plain Lua function call      f(i)", "f(i)"},
-    {"bound method call            p:get_radial()", "p:get_radial()"},
-    {"bound property read          p.x", "local v = p.x"},
-    {"bound property assignment    p.x = i", "p.x = i"},
-    {"Point operation              p:add(1, 2)", "p:add(1, 2)"},
-    {"Point operation by fallback  p:add(q)", "p:add(q)"},
-    {"Point construction           Point(i, i)", "local v = Point(i, i)"},
+    { "plain Lua function call      f(i)", "f(i)" },
+    { "bound method call            p:get_radial()", "p:get_radial()" },
+    { "bound property read          p.x", "local v = p.x" },
+    { "bound property assignment    p.x = i", "p.x = i" },
+    { "Point operation              p:add(1, 2)", "p:add(1, 2)" },
+    { "Point operation by fallback  p:add(q)", "p:add(q)" },
+    { "Point construction           Point(i, i)", "local v = Point(i, i)" },
 };
 
 constexpr int kRepeats = 5;
@@ -36,9 +36,9 @@ double TimeLoop(lua_State* L, const char* body, long iterations)
 {
     char chunk[512];
     std::snprintf(chunk, sizeof chunk,
-                  "local f, p, q, Point = f, p, q, Point\n"
-                  "for i = 1, %ld do %s end",
-                  iterations, body);
+        "local f, p, q, Point = f, p, q, Point\n"
+        "for i = 1, %ld do %s end",
+        iterations, body);
     double best = 1e30;
     for (int r = 0; r < kRepeats; ++r) {
         if (luaL_loadstring(L, chunk) != 0) {
@@ -57,7 +57,7 @@ double TimeLoop(lua_State* L, const char* body, long iterations)
     return best;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -79,7 +79,8 @@ int main(int argc, char** argv)
 
     const double empty = TimeLoop(L, "", iterations);
     double plain = 0;
-    std::printf("Binding glue cost, %ld iterations, best of %d, empty-loop time removed\n", iterations, kRepeats);
+    std::printf(
+        "Binding glue cost, %ld iterations, best of %d, empty-loop time removed\n", iterations, kRepeats);
     for (const Case& c : kCases) {
         const double perCall = (TimeLoop(L, c.body, iterations) - empty) / iterations * 1e9;
         if (plain == 0)

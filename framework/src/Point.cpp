@@ -19,7 +19,7 @@ void Scale(Point& p, double factor)
     p.y = static_cast<float>(p.y * factor);
 }
 
-}  // namespace
+} // namespace
 
 void Point::SetSize(float length)
 {
@@ -76,4 +76,4 @@ void Point::Truncate(float maximum)
         Scale(*this, limit / r);
 }
 
-}  // namespace Vorn
+} // namespace Vorn

@@ -8,7 +8,7 @@ namespace {
 // Its address is the registry key: unique, and no script can name it.
 const char kHandlerKey = 0;
 
-}  // namespace
+} // namespace
 
 void SetErrorHandler(lua_State* L, int index)
 {
@@ -24,4 +24,4 @@ void PushErrorHandler(lua_State* L)
     lua_rawget(L, LUA_REGISTRYINDEX);
 }
 
-}  // namespace bridge
+} // namespace bridge

@@ -40,4 +40,4 @@ bool CallSlot(lua_State* L, const LuaRef& slot, PushArgs push_args, bool want_re
     return want_result ? result : true;
 }
 
-}  // namespace bridge
+} // namespace bridge

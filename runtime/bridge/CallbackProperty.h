@@ -15,8 +15,7 @@ namespace bridge {
 
 // Argument 1 of an accessor: an object of `type` (or derived). nil or any other value raises
 // "invalid 'self' in accessing variable '<field>'" instead of reading foreign memory.
-template <class T>
-T* SelfForVariable(lua_State* L, const char* type, const char* field)
+template <class T> T* SelfForVariable(lua_State* L, const char* type, const char* field)
 {
     tolua_Error err;
     T* self = nullptr;
@@ -29,8 +28,7 @@ T* SelfForVariable(lua_State* L, const char* type, const char* field)
 
 // Getter: pushes the slot's value, nil when unset. Slot is a LuaRef data member or a member
 // function returning LuaRef&.
-template <class T, auto Slot>
-int GetSlotProperty(lua_State* L, const char* type, const char* property)
+template <class T, auto Slot> int GetSlotProperty(lua_State* L, const char* type, const char* property)
 {
     T* self = SelfForVariable<T>(L, type, property);
     const LuaRef& slot = std::invoke(Slot, *self);
@@ -40,8 +38,7 @@ int GetSlotProperty(lua_State* L, const char* type, const char* property)
 
 // Setter: any present value is stored (non-functions fail later, when called); nil empties the
 // slot; the old reference is released first.
-template <class T, auto Slot>
-int SetSlotProperty(lua_State* L, const char* type, const char* property)
+template <class T, auto Slot> int SetSlotProperty(lua_State* L, const char* type, const char* property)
 {
     T* self = SelfForVariable<T>(L, type, property);
     tolua_Error err;
@@ -52,16 +49,16 @@ int SetSlotProperty(lua_State* L, const char* type, const char* property)
     return 0;
 }
 
-}  // namespace bridge
+} // namespace bridge
 
 // Defines the two accessors the generator would have named for `Class.property`, bound to the
 // slot `Class::slot`. Use after the matching TOLUA_DISABLE_ defines, in a header the .pkg includes.
-#define VORN_CALLBACK_PROPERTY(Class, property, slot)                                                  \
-    static int tolua_get_##Class##_##property(lua_State* L)                                            \
-    {                                                                                                  \
-        return ::bridge::GetSlotProperty<Class, &Class::slot>(L, #Class, #property);                   \
-    }                                                                                                  \
-    static int tolua_set_##Class##_##property(lua_State* L)                                            \
-    {                                                                                                  \
-        return ::bridge::SetSlotProperty<Class, &Class::slot>(L, #Class, #property);                   \
+#define VORN_CALLBACK_PROPERTY(Class, property, slot)                                                        \
+    static int tolua_get_##Class##_##property(lua_State* L)                                                  \
+    {                                                                                                        \
+        return ::bridge::GetSlotProperty<Class, &Class::slot>(L, #Class, #property);                         \
+    }                                                                                                        \
+    static int tolua_set_##Class##_##property(lua_State* L)                                                  \
+    {                                                                                                        \
+        return ::bridge::SetSlotProperty<Class, &Class::slot>(L, #Class, #property);                         \
     }

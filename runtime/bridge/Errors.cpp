@@ -19,7 +19,7 @@ constexpr int kTextSize = 160;
     RaiseMessage(L, text);
 }
 
-}  // namespace
+} // namespace
 
 void RaiseInvalidSelf(lua_State* L, const char* member)
 {
@@ -36,25 +36,25 @@ void RaiseArgumentError(lua_State* L, const char* luaName, tolua_Error* err)
     char text[kTextSize];
     std::snprintf(text, sizeof text, "#ferror in function '%s'.", luaName);
     tolua_error(L, text, err);
-    std::abort();  // not reached: tolua_error always raises
+    std::abort(); // not reached: tolua_error always raises
 }
 
 void RaiseAssignmentError(lua_State* L, tolua_Error* err)
 {
     tolua_error(L, "#vinvalid type in variable assignment.", err);
-    std::abort();  // not reached: tolua_error always raises
+    std::abort(); // not reached: tolua_error always raises
 }
 
 void RaiseMessage(lua_State* L, const char* text)
 {
     luaL_error(L, "%s", text);
-    std::abort();  // not reached: luaL_error always raises
+    std::abort(); // not reached: luaL_error always raises
 }
 
 void RaiseExpected(lua_State* L, const char* operation, const char* expected, int index)
 {
     luaL_error(L, "%s: %s expected, got %s", operation, expected, tolua_typename(L, index));
-    std::abort();  // not reached: luaL_error always raises
+    std::abort(); // not reached: luaL_error always raises
 }
 
-}  // namespace bridge
+} // namespace bridge

@@ -22,4 +22,4 @@ namespace bridge {
 // "<operation>: <expected> expected, got <type of the value at index>".
 [[noreturn]] void RaiseExpected(lua_State* L, const char* operation, const char* expected, int index);
 
-}  // namespace bridge
+} // namespace bridge

@@ -14,8 +14,7 @@ namespace bridge {
 namespace detail {
 
 // Runs fn; on an exception writes its text into `text` and returns false.
-template <typename Fn>
-bool RunCatching(Fn& fn, char* text, int size) noexcept
+template <typename Fn> bool RunCatching(Fn& fn, char* text, int size) noexcept
 {
     try {
         fn();
@@ -28,17 +27,16 @@ bool RunCatching(Fn& fn, char* text, int size) noexcept
     return false;
 }
 
-}  // namespace detail
+} // namespace detail
 
 // Calls fn() and raises its exception's text as a Lua error once fn's frames are gone. The
 // caller's own frame must hold only trivially destructible objects (fn's captures included);
 // results travel out through references captured by fn.
-template <typename Fn>
-void CallGuarded(lua_State* L, Fn&& fn)
+template <typename Fn> void CallGuarded(lua_State* L, Fn&& fn)
 {
     char text[256];
     if (!detail::RunCatching(fn, text, static_cast<int>(sizeof text)))
         RaiseMessage(L, text);
 }
 
-}  // namespace bridge
+} // namespace bridge

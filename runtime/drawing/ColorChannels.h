@@ -13,4 +13,4 @@ uint8_t ChannelFromNumber(double value);
 Color ColorFromNumbers(double red, double green, double blue);
 Color ColorFromPacked(double rgb);
 
-}  // namespace drawing
+} // namespace drawing

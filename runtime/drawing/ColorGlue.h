@@ -12,7 +12,7 @@
 
 inline Color* GlueNewColor()
 {
-    return new Color{0, 0, 0};
+    return new Color { 0, 0, 0 };
 }
 
 inline Color* GlueNewColor(double rgb)
@@ -26,8 +26,7 @@ inline Color* GlueNewColor(double red, double green, double blue)
 }
 
 // Setter of one channel: self check naming the native field, number check, channel conversion.
-template <uint8_t Color::*Channel>
-int SetColorChannel(lua_State* L, const char* field)
+template <uint8_t Color::*Channel> int SetColorChannel(lua_State* L, const char* field)
 {
     Color* self = bridge::SelfForVariable<Color>(L, "Color", field);
     tolua_Error err;

@@ -8,8 +8,8 @@
 
 namespace colors {
 
-#define VORN_DEFINE_CONSTANT(name, red, green, blue) inline constexpr Color name{red, green, blue};
+#define VORN_DEFINE_CONSTANT(name, red, green, blue) inline constexpr Color name { red, green, blue };
 VORN_NAMED_COLORS(VORN_DEFINE_CONSTANT)
 #undef VORN_DEFINE_CONSTANT
 
-}  // namespace colors
+} // namespace colors

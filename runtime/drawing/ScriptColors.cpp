@@ -9,4 +9,4 @@ namespace drawing::script_colors {
 VORN_NAMED_COLORS(VORN_DEFINE_INSTANCE)
 #undef VORN_DEFINE_INSTANCE
 
-}  // namespace drawing::script_colors
+} // namespace drawing::script_colors

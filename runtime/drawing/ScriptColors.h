@@ -12,4 +12,4 @@ namespace drawing::script_colors {
 VORN_NAMED_COLORS(VORN_DECLARE_INSTANCE)
 #undef VORN_DECLARE_INSTANCE
 
-}  // namespace drawing::script_colors
+} // namespace drawing::script_colors

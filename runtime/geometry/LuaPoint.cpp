@@ -37,7 +37,7 @@ void SetPolar(Vorn::Point& p, double radians, double length)
     p.y = static_cast<float>(length * std::cos(radians));
 }
 
-}  // namespace
+} // namespace
 
 double LuaPoint::GetSize() const
 {

@@ -11,7 +11,10 @@ struct lua_State;
 class LuaPoint : public Vorn::Point {
 public:
     LuaPoint() = default;
-    LuaPoint(float x_, float y_) : Vorn::Point(x_, y_) {}
+    LuaPoint(float x_, float y_)
+        : Vorn::Point(x_, y_)
+    {
+    }
 
     double GetSize() const;
     double GetSizeSquared() const;

@@ -30,8 +30,8 @@ inline LuaPoint* GlueNewLuaPoint(const LuaPoint* src, lua_State* L)
 static int tolua_point_Point__eq00(lua_State* L)
 {
     tolua_Error err;
-    if (!tolua_isusertype(L, 1, "const LuaPoint", 0, &err) || !tolua_isusertype(L, 2, "const LuaPoint", 0, &err)
-        || !tolua_isnoobj(L, 3, &err))
+    if (!tolua_isusertype(L, 1, "const LuaPoint", 0, &err)
+        || !tolua_isusertype(L, 2, "const LuaPoint", 0, &err) || !tolua_isnoobj(L, 3, &err))
         bridge::RaiseArgumentError(L, ".eq", &err);
     const auto* self = static_cast<const LuaPoint*>(tolua_tousertype(L, 1, nullptr));
     if (self == nullptr)

@@ -31,7 +31,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(Conventions, ScriptChecksPass)
 {
@@ -48,7 +48,7 @@ TEST_F(Conventions, NewIsNeverCollectedNewLocalAndCallAre)
     // Its userdata is collected once unreachable; the object itself stays.
     ASSERT_EQ(Run("local weak = setmetatable({ kept }, { __mode = 'v' }); kept = nil; collectgarbage();"
                   "assert(weak[1] == nil)"),
-              "");
+        "");
     EXPECT_EQ(Probe::Live(), 1);
     delete kept;
 }
@@ -72,7 +72,7 @@ TEST_F(Conventions, ReplacingACallbackReleasesTheOldReference)
     ASSERT_EQ(Run("p.on_event = nil"), "");
     EXPECT_EQ(RegistryRefs(), before);
     ASSERT_EQ(Run("p.on_event = f; p = nil; collectgarbage()"), "");
-    EXPECT_EQ(RegistryRefs(), before);  // the destructor released it
+    EXPECT_EQ(RegistryRefs(), before); // the destructor released it
 }
 
 TEST_F(Conventions, CallbackErrorsEndInTheHandlerAndTheCallerGoesOn)
@@ -84,9 +84,9 @@ TEST_F(Conventions, CallbackErrorsEndInTheHandlerAndTheCallerGoesOn)
     ASSERT_EQ(handled.size(), 2u);
     EXPECT_NE(handled[1].find("boom"), std::string::npos);
     lua_getglobal(L, "ok");
-    EXPECT_TRUE(lua_toboolean(L, -1));  // the error value left behind reads as true
+    EXPECT_TRUE(lua_toboolean(L, -1)); // the error value left behind reads as true
     lua_pop(L, 1);
-    EXPECT_EQ(lua_gettop(L), 1);  // only the handler is left on the stack
+    EXPECT_EQ(lua_gettop(L), 1); // only the handler is left on the stack
 }
 
 TEST_F(Conventions, CallbacksNestAndUseTheHandlerAtEveryDepth)
@@ -95,7 +95,7 @@ TEST_F(Conventions, CallbacksNestAndUseTheHandlerAtEveryDepth)
                   "inner.on_event = function() error('deep') end\n"
                   "outer.on_event = function() inner:fire(); reached = true end\n"
                   "outer:fire()"),
-              "");
+        "");
     ASSERT_EQ(handled.size(), 1u);
     EXPECT_NE(handled[0].find("deep"), std::string::npos);
     lua_getglobal(L, "reached");

@@ -46,7 +46,7 @@ int RaiseExpected(lua_State* L)
     bridge::RaiseExpected(L, "set_source_image", "Image", 1);
 }
 
-}  // namespace
+} // namespace
 
 class ErrorsTest : public ScriptFixture {
 protected:
@@ -88,7 +88,7 @@ int GuardedCall(lua_State* L)
     const bool fail = lua_toboolean(L, 1) != 0;
     int result = 0;
     bridge::CallGuarded(L, [fail, &result] {
-        std::vector<int> scratch(4, 7);  // a destructor that must run before the Lua error
+        std::vector<int> scratch(4, 7); // a destructor that must run before the Lua error
         if (fail)
             throw std::runtime_error("disk full");
         result = scratch[0];
@@ -97,7 +97,7 @@ int GuardedCall(lua_State* L)
     return 1;
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(ErrorsTest, CppExceptionsBecomeLuaErrorsAfterTheirFrameEnds)
 {

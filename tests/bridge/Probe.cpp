@@ -13,7 +13,7 @@ int PushProbe(lua_State* L, Probe* probe)
     return 1;
 }
 
-}  // namespace
+} // namespace
 
 void Probe::Fire(lua_State* L)
 {
@@ -22,5 +22,6 @@ void Probe::Fire(lua_State* L)
 
 bool Probe::Ask(lua_State* L)
 {
-    return bridge::CallSlot(L, onEvent, [this](lua_State* S) { return PushProbe(S, this); }, true);
+    return bridge::CallSlot(
+        L, onEvent, [this](lua_State* S) { return PushProbe(S, this); }, true);
 }

@@ -10,7 +10,11 @@
 class Probe {
 public:
     Probe() { ++live; }
-    explicit Probe(double v) : value(v) { ++live; }
+    explicit Probe(double v)
+        : value(v)
+    {
+        ++live;
+    }
     virtual ~Probe() { --live; }
     Probe(const Probe&) = delete;
     Probe& operator=(const Probe&) = delete;

@@ -12,7 +12,7 @@ void ExpectPoint(const Vorn::Point& p, float x, float y)
     EXPECT_NEAR(p.y, y, 1e-5f);
 }
 
-}  // namespace
+} // namespace
 
 TEST(VornPoint, LengthChangesKeepTheDirectionAndLeaveZeroAlone)
 {
@@ -33,7 +33,7 @@ TEST(VornPoint, RotationsTurnClockwiseForPositiveAngles)
 {
     Vorn::Point up(0, 1);
     up.ChangeRotationR(static_cast<float>(M_PI / 2));
-    ExpectPoint(up, 1, 0);  // +y to +x is clockwise with y up
+    ExpectPoint(up, 1, 0); // +y to +x is clockwise with y up
     up.ChangeRotationR(static_cast<float>(-M_PI));
     ExpectPoint(up, -1, 0);
     Vorn::Point q(2, 1);

@@ -10,7 +10,11 @@ struct Point {
     float y = 0.0f;
 
     Point() = default;
-    Point(float x_, float y_) : x(x_), y(y_) {}
+    Point(float x_, float y_)
+        : x(x_)
+        , y(y_)
+    {
+    }
 
     // Scales the vector to the given length; a zero vector has no direction and stays zero.
     void SetSize(float length);
@@ -27,4 +31,4 @@ struct Point {
     void Truncate(float maximum);
 };
 
-}  // namespace Vorn
+} // namespace Vorn
