@@ -1,9 +1,7 @@
-// Callback: the one protocol for calling a script's callback from the engine. The function held
-// by a slot is called in protected mode with the error handler as message handler, so an error is
-// logged and shown in the error box and the engine carries on.
-// The handler sits at stack index 1 for the host's own calls, but a callback often fires inside a
-// bound C function (on_create inside create), where index 1 is that function's first argument. So
-// the handler is also kept in the registry (SetErrorHandler) and CallSlot pushes it from there.
+// Callback: the one protocol for calling a script's callback from the engine: a protected call
+// with the error handler as message handler, so an error is reported and the engine carries on.
+// Needs the host to have called SetErrorHandler (the handler is taken from the registry, since
+// inside a bound C function stack index 1 is that function's first argument).
 #pragma once
 
 #include <lua.hpp>

@@ -1,8 +1,7 @@
-// CallbackProperty: custom accessors for properties that hold a Lua value in a LuaRef slot (the
-// `on_*` callbacks). The generator cannot express them, so a package declares the property as
-// `tolua_property lua_Object on_x;`, switches the two generated accessors off with
-// TOLUA_DISABLE_... and defines them with VORN_CALLBACK_PROPERTY (example in README.md).
-// Needs: the class's registered type name equals its C++ name, as everywhere in the API.
+// CallbackProperty: accessors for properties holding a Lua value in a LuaRef slot (the `on_*`
+// callbacks). A package declares `tolua_property lua_Object on_x;`, switches the two generated
+// accessors off with TOLUA_DISABLE_... and defines them with VORN_CALLBACK_PROPERTY (README.md).
+// Needs: the registered type name equals the C++ class name, as everywhere in the API.
 #pragma once
 
 #include <functional>

@@ -1,8 +1,7 @@
-// GlueNew: routes a package's generated constructors through factory functions. Generated glue
-// allocates with Mtolua_new((Type)(args)); after this header that becomes GlueNewType(args), so a
-// package can check arguments before anything is allocated (a Lua error raised there leaks
-// nothing) or build a record that has no matching C++ constructor. Include it from the header a
-// .pkg includes with $#include, and declare GlueNew<Type> overloads for every constructor form.
+// GlueNew: turns the generated Mtolua_new((Type)(args)) into GlueNewType(args), so a package can
+// check arguments before allocating (a Lua error there leaks nothing) or build a record with no
+// matching constructor. Include it only from a package's glue header (it redefines Mtolua_new
+// for the whole glue file) and declare GlueNew<Type> for every constructor form.
 #pragma once
 
 #include <tolua++.h>
