@@ -1,6 +1,6 @@
-// LuaPoint: the Point formulas. Angles use float constants (degrees per radian, radians per
-// degree, pi) and a float arc tangent, so the range ends come out exactly: (0, 1) and (0, 0)
-// have angle 0, not a rounding residue.
+// LuaPoint: the Point formulas, in double on the float fields; results are floats. Angles use the
+// float constants (degrees per radian, radians per degree, pi) and a float arc tangent, so the
+// range ends come out exactly: (0, 1) and (0, 0) have angle 0, (1, 0) has 90.
 #include "geometry/LuaPoint.h"
 
 #include <cmath>
@@ -31,6 +31,11 @@ double AngleR(double dx, double dy)
     return static_cast<double>(a) + kPi;
 }
 
+double Length(double x, double y)
+{
+    return std::sqrt(x * x + y * y);
+}
+
 void SetPolar(Vorn::Point& p, double radians, double length)
 {
     p.x = static_cast<float>(length * std::sin(radians));
@@ -39,14 +44,14 @@ void SetPolar(Vorn::Point& p, double radians, double length)
 
 } // namespace
 
-double LuaPoint::GetSize() const
+float LuaPoint::GetSize() const
 {
-    return std::sqrt(GetSizeSquared());
+    return static_cast<float>(Length(x, y));
 }
 
-double LuaPoint::GetSizeSquared() const
+float LuaPoint::GetSizeSquared() const
 {
-    return static_cast<double>(x) * x + static_cast<double>(y) * y;
+    return static_cast<float>(static_cast<double>(x) * x + static_cast<double>(y) * y);
 }
 
 bool LuaPoint::IsZero() const
@@ -60,24 +65,24 @@ void LuaPoint::SetZero()
     y = 0.0f;
 }
 
-double LuaPoint::GetRotation() const
+float LuaPoint::GetRotation() const
 {
-    return GetRotationR() * kDegreesPerRadian;
+    return static_cast<float>(AngleR(x, y) * kDegreesPerRadian);
 }
 
-double LuaPoint::GetRotationR() const
+float LuaPoint::GetRotationR() const
 {
-    return AngleR(x, y);
+    return static_cast<float>(AngleR(x, y));
 }
 
 void LuaPoint::SetRotation(float degrees)
 {
-    SetPolar(*this, static_cast<double>(degrees) * kRadiansPerDegree, GetSize());
+    SetPolar(*this, static_cast<double>(degrees) * kRadiansPerDegree, Length(x, y));
 }
 
 void LuaPoint::SetRotationR(float radians)
 {
-    SetPolar(*this, radians, GetSize());
+    SetPolar(*this, radians, Length(x, y));
 }
 
 void LuaPoint::ChangeRotation180()
@@ -103,7 +108,7 @@ void LuaPoint::SetRotationRSize(float radians, float length)
 
 void LuaPoint::Normalize()
 {
-    Divide(static_cast<float>(GetSize()));
+    Divide(static_cast<float>(Length(x, y)));
 }
 
 void LuaPoint::Multiply(float factor)
@@ -148,69 +153,70 @@ void LuaPoint::Assign(const LuaPoint* p, lua_State* L)
     Assign(q.x, q.y);
 }
 
-double LuaPoint::Dot(float px, float py) const
+float LuaPoint::Dot(float px, float py) const
 {
-    return static_cast<double>(x) * px + static_cast<double>(y) * py;
+    return static_cast<float>(static_cast<double>(x) * px + static_cast<double>(y) * py);
 }
 
-double LuaPoint::Dot(const LuaPoint* p, lua_State* L) const
+float LuaPoint::Dot(const LuaPoint* p, lua_State* L) const
 {
     const LuaPoint& q = Required(p, L);
     return Dot(q.x, q.y);
 }
 
-double LuaPoint::Per(float px, float py) const
+float LuaPoint::Per(float px, float py) const
 {
-    return static_cast<double>(x) * py - static_cast<double>(y) * px;
+    return static_cast<float>(static_cast<double>(x) * py - static_cast<double>(y) * px);
 }
 
-double LuaPoint::Per(const LuaPoint* p, lua_State* L) const
+float LuaPoint::Per(const LuaPoint* p, lua_State* L) const
 {
     const LuaPoint& q = Required(p, L);
     return Per(q.x, q.y);
 }
 
-double LuaPoint::Distance(float px, float py) const
+float LuaPoint::Distance(float px, float py) const
 {
-    return std::sqrt(DistanceSquared(px, py));
+    return static_cast<float>(Length(static_cast<double>(x) - px, static_cast<double>(y) - py));
 }
 
-double LuaPoint::Distance(const LuaPoint* p, lua_State* L) const
+float LuaPoint::Distance(const LuaPoint* p, lua_State* L) const
 {
     const LuaPoint& q = Required(p, L);
     return Distance(q.x, q.y);
 }
 
-double LuaPoint::DistanceSquared(float px, float py) const
+float LuaPoint::DistanceSquared(float px, float py) const
 {
     const double dx = static_cast<double>(x) - px;
     const double dy = static_cast<double>(y) - py;
-    return dx * dx + dy * dy;
+    return static_cast<float>(dx * dx + dy * dy);
 }
 
-double LuaPoint::DistanceSquared(const LuaPoint* p, lua_State* L) const
+float LuaPoint::DistanceSquared(const LuaPoint* p, lua_State* L) const
 {
     const LuaPoint& q = Required(p, L);
     return DistanceSquared(q.x, q.y);
 }
 
-double LuaPoint::Direction(float px, float py) const
+float LuaPoint::Direction(float px, float py) const
 {
-    return DirectionR(px, py) * kDegreesPerRadian;
+    return static_cast<float>(
+        AngleR(static_cast<double>(px) - x, static_cast<double>(py) - y) * kDegreesPerRadian);
 }
 
-double LuaPoint::Direction(const LuaPoint* p, lua_State* L) const
+float LuaPoint::Direction(const LuaPoint* p, lua_State* L) const
 {
     const LuaPoint& q = Required(p, L);
     return Direction(q.x, q.y);
 }
 
-double LuaPoint::DirectionR(float px, float py) const
+float LuaPoint::DirectionR(float px, float py) const
 {
-    return AngleR(static_cast<double>(px) - x, static_cast<double>(py) - y);
+    return static_cast<float>(AngleR(static_cast<double>(px) - x, static_cast<double>(py) - y));
 }
 
-double LuaPoint::DirectionR(const LuaPoint* p, lua_State* L) const
+float LuaPoint::DirectionR(const LuaPoint* p, lua_State* L) const
 {
     const LuaPoint& q = Required(p, L);
     return DirectionR(q.x, q.y);

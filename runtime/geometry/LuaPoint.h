@@ -1,5 +1,5 @@
 // LuaPoint: the script API's Point, the engine's Vorn::Point extended by methods only (same
-// layout). Formulas run in double on the float fields; results are stored back as float.
+// layout). Formulas run in double on the float fields; results are stored and returned as float.
 // The forms taking `const LuaPoint*` and lua_State are the script-facing ones: a nil point raises
 // the API's message there (no C++ object with a destructor is alive in those frames).
 #pragma once
@@ -16,14 +16,14 @@ public:
     {
     }
 
-    double GetSize() const;
-    double GetSizeSquared() const;
+    float GetSize() const;
+    float GetSizeSquared() const;
     bool IsZero() const;
     bool IsNonZero() const { return !IsZero(); }
     void SetZero();
     // Angle in degrees (0 to 360) and radians (0 to 2·pi); 0 points along +y.
-    double GetRotation() const;
-    double GetRotationR() const;
+    float GetRotation() const;
+    float GetRotationR() const;
     // Keep the length, point the vector at the angle.
     void SetRotation(float degrees);
     void SetRotationR(float radians);
@@ -42,19 +42,19 @@ public:
     void Subtract(const LuaPoint* p, lua_State* L);
     void Assign(float px, float py);
     void Assign(const LuaPoint* p, lua_State* L);
-    double Dot(float px, float py) const;
-    double Dot(const LuaPoint* p, lua_State* L) const;
-    double Per(float px, float py) const;
-    double Per(const LuaPoint* p, lua_State* L) const;
-    double Distance(float px, float py) const;
-    double Distance(const LuaPoint* p, lua_State* L) const;
-    double DistanceSquared(float px, float py) const;
-    double DistanceSquared(const LuaPoint* p, lua_State* L) const;
+    float Dot(float px, float py) const;
+    float Dot(const LuaPoint* p, lua_State* L) const;
+    float Per(float px, float py) const;
+    float Per(const LuaPoint* p, lua_State* L) const;
+    float Distance(float px, float py) const;
+    float Distance(const LuaPoint* p, lua_State* L) const;
+    float DistanceSquared(float px, float py) const;
+    float DistanceSquared(const LuaPoint* p, lua_State* L) const;
     // Angle of the vector from this point to (px, py), degrees and radians.
-    double Direction(float px, float py) const;
-    double Direction(const LuaPoint* p, lua_State* L) const;
-    double DirectionR(float px, float py) const;
-    double DirectionR(const LuaPoint* p, lua_State* L) const;
+    float Direction(float px, float py) const;
+    float Direction(const LuaPoint* p, lua_State* L) const;
+    float DirectionR(float px, float py) const;
+    float DirectionR(const LuaPoint* p, lua_State* L) const;
 };
 
 static_assert(sizeof(LuaPoint) == sizeof(Vorn::Point));
