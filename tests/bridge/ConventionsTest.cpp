@@ -75,6 +75,37 @@ TEST_F(Conventions, ReplacingACallbackReleasesTheOldReference)
     EXPECT_EQ(RegistryRefs(), before); // the destructor released it
 }
 
+TEST_F(Conventions, AnAnchorKeepsTheScriptsObjectAlive)
+{
+    ASSERT_EQ(Run("held = Probe(); held.tag = 'anchored'"), "");
+    lua_getglobal(L, "held");
+    void* object = tolua_tousertype(L, -1, nullptr);
+    lua_pop(L, 1);
+    bridge::LuaRef anchor;
+    anchor.SetObject(L, object, "Probe");
+    ASSERT_EQ(Run("held = nil; collectgarbage()"), "");
+    EXPECT_EQ(Probe::Live(), 1);
+    anchor.Push(L); // the same userdata, script fields included
+    lua_getfield(L, -1, "tag");
+    EXPECT_STREQ(lua_tostring(L, -1), "anchored");
+    lua_pop(L, 2);
+    anchor.SetObject(L, nullptr, "Probe");
+    ASSERT_EQ(Run("collectgarbage()"), "");
+    EXPECT_EQ(Probe::Live(), 0);
+}
+
+TEST_F(Conventions, AnOwnedCompanionLivesWhileItsHolderDoes)
+{
+    {
+        bridge::LuaRef companion;
+        companion.SetObject(L, new Probe(), "Probe", true);
+        ASSERT_EQ(Run("collectgarbage()"), "");
+        EXPECT_EQ(Probe::Live(), 1);
+    }
+    ASSERT_EQ(Run("collectgarbage()"), "");
+    EXPECT_EQ(Probe::Live(), 0);
+}
+
 TEST_F(Conventions, CallbackErrorsEndInTheHandlerAndTheCallerGoesOn)
 {
     ASSERT_EQ(Run("p = Probe(); p.on_event = 5; p:fire(); after = true"), "");
