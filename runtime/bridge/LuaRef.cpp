@@ -45,4 +45,4 @@ void LuaRef::Release()
     ref_ = LUA_REFNIL;
 }
 
-} // namespace bridge
+}  // namespace bridge

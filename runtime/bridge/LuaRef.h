@@ -33,4 +33,4 @@ private:
     int ref_ = LUA_REFNIL;
 };
 
-} // namespace bridge
+}  // namespace bridge
