@@ -1,13 +1,14 @@
 // glue_bench: what the binding glue costs per call. Builds the script state the way the host
 // does, times loops of bound calls against a loop of plain Lua function calls in the same run,
 // and prints nanoseconds per call (loop overhead removed) and the ratio to the plain call.
-// Usage: glue_bench [iterations]   (fewer iterations for valgrind --tool=callgrind)
+// Usage: glue_bench [iterations]; bench/callgrind.sh counts instructions per call instead.
 #include <tolua++.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <lua.hpp>
 
 #include "host/Packages.h"
@@ -61,9 +62,17 @@ double TimeLoop(lua_State* L, const char* body, long iterations)
 
 int main(int argc, char** argv)
 {
-    const long iterations = argc > 1 ? std::atol(argv[1]) : 2000000;
-    if (iterations <= 0) {
-        std::fprintf(stderr, "usage: glue_bench [iterations > 0]\n");
+    // "--case K N" times only case K (0 is the empty loop) for bench/callgrind.sh.
+    const bool oneCase = argc == 4 && std::strcmp(argv[1], "--case") == 0;
+    long iterations = 2000000;
+    if (oneCase)
+        iterations = std::atol(argv[3]);
+    else if (argc > 1)
+        iterations = std::atol(argv[1]);
+    constexpr int kCaseCount = sizeof kCases / sizeof kCases[0];
+    const int only = oneCase ? std::atoi(argv[2]) : -1;
+    if (iterations <= 0 || only < -1 || only > kCaseCount || (oneCase && only < 0)) {
+        std::fprintf(stderr, "usage: glue_bench [iterations] | glue_bench --case K iterations\n");
         return 2;
     }
     lua_State* L = luaL_newstate();
@@ -77,15 +86,19 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    const double empty = TimeLoop(L, "", iterations);
-    double plain = 0;
-    std::printf(
-        "Binding glue cost, %ld iterations, best of %d, empty-loop time removed\n", iterations, kRepeats);
-    for (const Case& c : kCases) {
-        const double perCall = (TimeLoop(L, c.body, iterations) - empty) / iterations * 1e9;
-        if (plain == 0)
-            plain = perCall;
-        std::printf("  %-48s %8.1f ns  %6.2fx plain call\n", c.label, perCall, perCall / plain);
+    if (oneCase) {
+        TimeLoop(L, only == 0 ? "" : kCases[only - 1].body, iterations);
+    } else {
+        const double empty = TimeLoop(L, "", iterations);
+        double plain = 0;
+        std::printf(
+            "Binding glue cost, %ld iterations, best of %d, empty-loop time removed\n", iterations, kRepeats);
+        for (const Case& c : kCases) {
+            const double perCall = (TimeLoop(L, c.body, iterations) - empty) / iterations * 1e9;
+            if (plain == 0)
+                plain = perCall;
+            std::printf("  %-48s %8.1f ns  %6.2fx plain call\n", c.label, perCall, perCall / plain);
+        }
     }
     lua_close(L);
     return 0;
