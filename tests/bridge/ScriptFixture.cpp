@@ -17,12 +17,6 @@ void ScriptFixture::SetUp()
     lua_gc(L, LUA_GCRESTART, 0);
     ScriptState = L;
 
-    // Lua test files find their harness as require("tests.bridge.check").
-    lua_getglobal(L, "package");
-    lua_pushstring(L, VORN_SOURCE_DIR "/?.lua");
-    lua_setfield(L, -2, "path");
-    lua_pop(L, 1);
-
     lua_pushlightuserdata(L, this);
     lua_pushcclosure(L, ErrorHandler, 1);
     ASSERT_EQ(lua_gettop(L), bridge::kErrorHandlerIndex);

@@ -1,7 +1,7 @@
--- check: the harness of the script tests. Works the same under the test runner and under the
--- vorn binary (run from the source tree): prints every failure and a summary line, and raises
--- at the end when a check failed or none ran. Error texts are compared after the optional
--- "chunk:line: " position that luaL_error puts in front.
+-- check: the harness of the script tests, loaded with dofile from beside each test file. Works
+-- the same under the test runner and as the vorn binary's main script: prints every failure and
+-- a summary line, and raises at the end when a check failed or none ran. Error texts are
+-- compared after the optional "chunk:line: " position that luaL_error puts in front.
 local check = {}
 
 local Suite = {}

@@ -1,7 +1,8 @@
 -- Binding conventions through the test class Probe: overload fallback, number and boolean
 -- conversions, self and argument errors, identity and script fields, and a callback property.
 -- Needs the test package that registers Probe (tests/bridge/probe.pkg).
-local check = require("tests.bridge.check")
+-- The harness is found next to this file, so any working directory will do.
+local check = dofile(debug.getinfo(1, "S").source:match("^@(.-)[^/\\]*$") .. "../bridge/check.lua")
 local T = check.suite("conventions")
 
 local p = Probe(2)

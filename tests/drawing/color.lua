@@ -1,8 +1,9 @@
 -- Color and the named colours through the script API: the constructor forms and the channel
 -- conversion, the channel properties and their errors, ownership, and all 140 named colours
 -- against a table of their CSS3/SVG keyword values written here as 0xRRGGBB.
--- Run from the source tree: vorn tests/drawing/color.lua
-local check = require("tests.bridge.check")
+-- Runs as a main script too: vorn <path>/tests/drawing/color.lua
+-- The harness is found next to this file, so any working directory will do.
+local check = dofile(debug.getinfo(1, "S").source:match("^@(.-)[^/\\]*$") .. "../bridge/check.lua")
 local T = check.suite("color")
 
 local function rgb(c, r, g, b, label)

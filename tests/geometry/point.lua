@@ -1,7 +1,8 @@
 -- Point through the script API: construction and ownership, properties, the error texts, the
 -- overload fallback, identity and `==`, and the formulas under the angle convention (0 along +y,
--- positive turning clockwise). Run from the source tree: vorn tests/geometry/point.lua
-local check = require("tests.bridge.check")
+-- positive turning clockwise). Runs as a main script too: vorn <path>/tests/geometry/point.lua
+-- The harness is found next to this file, so any working directory will do.
+local check = dofile(debug.getinfo(1, "S").source:match("^@(.-)[^/\\]*$") .. "../bridge/check.lua")
 local T = check.suite("point")
 
 local function xy(p, x, y, label, eps)
