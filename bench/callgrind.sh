@@ -33,5 +33,5 @@ echo "Instructions per call under callgrind (empty loop of $empty instructions r
 for i in "${!labels[@]}"; do
   n=$(( $(per_iteration $((i + 1))) - empty ))
   [ -z "$plain" ] && plain=$n
-  printf "  %-40s %6d  %6.2fx plain call\n" "${labels[$i]}" "$n" "$(echo "$n / $plain" | bc -l)"
+  printf "  %-40s %6d  %6.2fx plain call\n" "${labels[$i]}" "$n" "$(awk -v n="$n" -v p="$plain" 'BEGIN { print n / p }')"
 done
