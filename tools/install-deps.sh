@@ -8,6 +8,7 @@ packages=(
   libinih-dev                               # settings.ini
   libgtest-dev googletest                   # unit tests
   xvfb xauth xdotool x11-utils              # headless X server and real input for script tests
+  valgrind                                  # bench/callgrind.sh: instructions per call
 )
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"

@@ -1,6 +1,8 @@
 // LuaRef: registry references against the process-wide script state.
 #include "bridge/LuaRef.h"
 
+#include <tolua++.h>
+
 #include "bridge/ScriptState.h"
 
 namespace bridge {
@@ -13,6 +15,18 @@ void LuaRef::Set(lua_State* L, int index)
         lua_pop(L, 1);
         return;
     }
+    ref_ = luaL_ref(L, LUA_REGISTRYINDEX);
+}
+
+void LuaRef::SetObject(lua_State* L, void* object, const char* type, bool takeOwnership)
+{
+    Release();
+    if (object == nullptr)
+        return;
+    if (takeOwnership)
+        tolua_pushusertype_and_takeownership(L, object, type);
+    else
+        tolua_pushusertype(L, object, type);
     ref_ = luaL_ref(L, LUA_REGISTRYINDEX);
 }
 

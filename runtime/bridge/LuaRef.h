@@ -16,6 +16,10 @@ public:
 
     // Replaces the held value with a copy of the value at `index`; nil leaves the slot unset.
     void Set(lua_State* L, int index);
+    // Anchors the userdata of `object`, pushed under its registered type name so it is the same
+    // userdata a script holds; null unsets the slot. With takeOwnership Lua owns the object (a
+    // companion the holder creates itself), so it lives at least as long as the slot holds it.
+    void SetObject(lua_State* L, void* object, const char* type, bool takeOwnership = false);
     // Pushes the held value, or nil when unset.
     void Push(lua_State* L) const;
     // Drops the reference (nothing when unset or when the state is already closed).

@@ -150,6 +150,7 @@ int RunEngine(const char* path)
     lua_pushcfunction(L, ErrorHandler);
     lua_pushvalue(L, bridge::kErrorHandlerIndex);
     lua_setglobal(L, "Error");
+    bridge::SetErrorHandler(L, bridge::kErrorHandlerIndex);
 
     const char* script = path != nullptr && *path != '\0' ? path : kDefaultScript;
     Vorn::Log::Output("[vorn] will load file [%s]\n", script);
