@@ -4,6 +4,8 @@
 
 struct lua_State;
 
+int tolua_timer_open(lua_State* L);
+
 namespace host {
 
 namespace {
@@ -14,6 +16,7 @@ using PackageOpen = int (*)(lua_State*);
 // LinearGradient + Canvas, Clipper, Font, Sprite, Layer, Camera, DisplayMode + Display,
 // SceneNode, Viewport, Keyboard/Mouse/Joystick, AudioMode + Audio, Sound + Music.
 constexpr PackageOpen kPackages[] = {
+    tolua_timer_open,
     nullptr,
 };
 
