@@ -40,7 +40,9 @@ bool SetCursorPos(int x, int y)
 int ShowCursor(bool show)
 {
     sdl::displayCounter += show ? 1 : -1;
-    sdl::ApplyCursorVisibility();
+    // Applied now when video can run, else when it starts.
+    if (sdl::EnsureVideo())
+        sdl::ApplyCursorVisibility();
     return sdl::displayCounter;
 }
 

@@ -22,7 +22,7 @@ void Discard(uint32_t id)
 {
     Hwnd handle = reinterpret_cast<Hwnd>(static_cast<uintptr_t>(id));
     if (WindowRecord* record = Find(handle)) {
-        SDL_DestroyWindow(record->native);
+        RetireNative(record->native);
         RemoveRecord(id);
     }
     WindowCountChanged();

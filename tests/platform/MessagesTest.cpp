@@ -160,6 +160,19 @@ TEST_F(Pump, FullScreenSwitchesByTheVideoPluginGiveNoSizeMove)
     EXPECT_TRUE(PumpUntil([&] { return Recorder::Count(window, Message::ExitSizeMove) == 1; }));
 }
 
+TEST_F(Pump, FocusChangesReachBothWindows)
+{
+    Hwnd first = MakeShown();
+    Hwnd second = MakeShown(400, 0);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    ASSERT_TRUE(XServer::XdoTool("windowfocus --sync " + std::to_string(XWindowOf(first))));
+    ASSERT_TRUE(PumpUntil([&] { return Recorder::Count(first, Message::SetFocus) == 1; }));
+    ASSERT_TRUE(XServer::XdoTool("windowfocus --sync " + std::to_string(XWindowOf(second))));
+    ASSERT_TRUE(PumpUntil([&] { return Recorder::Count(second, Message::SetFocus) == 1; }));
+    EXPECT_EQ(Recorder::Count(first, Message::KillFocus), 1);
+}
+
 TEST_F(Pump, InterruptQuitAsksEveryWindowToClose)
 {
     Recorder::refuseClose = true;

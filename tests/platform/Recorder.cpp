@@ -14,12 +14,13 @@ bool Recorder::refuseNcCreate = false;
 bool Recorder::failCreate = false;
 bool Recorder::refuseClose = false;
 bool Recorder::destroyInCreate = false;
+bool Recorder::refuseSysCommand = false;
 
 void Recorder::Reset()
 {
     log.clear();
     createParam = nullptr;
-    refuseNcCreate = failCreate = refuseClose = destroyInCreate = false;
+    refuseNcCreate = failCreate = refuseClose = destroyInCreate = refuseSysCommand = false;
 }
 
 platform::LResult Recorder::Procedure(platform::Hwnd window, Message message, platform::WParam wparam,
@@ -41,6 +42,10 @@ platform::LResult Recorder::Procedure(platform::Hwnd window, Message message, pl
         break;
     case Message::Close:
         if (refuseClose)
+            return 0;
+        break;
+    case Message::SysCommand:
+        if (refuseSysCommand)
             return 0;
         break;
     default:

@@ -22,6 +22,7 @@ struct Recorder {
     static bool failCreate;         // Create returns -1
     static bool refuseClose;        // Close returns 0 without the default procedure
     static bool destroyInCreate;    // Create destroys the window
+    static bool refuseSysCommand;   // SysCommand returns 0 without the default procedure
 
     static void Reset();
     static platform::LResult Procedure(platform::Hwnd window, platform::Message message, platform::WParam wparam,

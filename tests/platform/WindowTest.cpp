@@ -208,4 +208,38 @@ TEST_F(Window, PaintingUsesTheWindowsRendererWhenItHasOne)
     SDL_DestroyRenderer(renderer);
 }
 
+TEST_F(Window, ARendererOutlivesItsDestroyedWindowUntilReleased)
+{
+    Hwnd window = Make(64, 48);
+    ASSERT_NE(window, nullptr);
+    auto* native = static_cast<SDL_Window*>(GetNativeWindow(window));
+    const Uint32 nativeId = SDL_GetWindowID(native);
+    SDL_Renderer* renderer = SDL_CreateRenderer(native, -1, SDL_RENDERER_SOFTWARE);
+    ASSERT_NE(renderer, nullptr) << SDL_GetError();
+    ASSERT_TRUE(DestroyWindow(window));
+    EXPECT_FALSE(IsWindow(window));
+    // The plugin may still draw and present, then release its renderer.
+    EXPECT_EQ(SDL_RenderClear(renderer), 0);
+    SDL_RenderPresent(renderer);
+    EXPECT_EQ(SDL_GetWindowFromID(nativeId), native);
+    SDL_DestroyRenderer(renderer);
+    PumpQuiet();
+    EXPECT_EQ(SDL_GetWindowFromID(nativeId), nullptr);
+}
+
+TEST_F(Window, TheDefaultProcedureLetsTheScreenSaverRunAndARefusalKeepsItOff)
+{
+    Hwnd window = Make();
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(SDL_IsScreenSaverEnabled());
+    Recorder::refuseSysCommand = true;
+    SendMessage(window, Message::SysCommand, kScScreenSave + 2);
+    EXPECT_FALSE(SDL_IsScreenSaverEnabled());
+    Recorder::refuseSysCommand = false;
+    SendMessage(window, Message::SysCommand, kScMonitorPower);
+    EXPECT_TRUE(SDL_IsScreenSaverEnabled());
+    ASSERT_TRUE(DestroyWindow(window));
+    EXPECT_TRUE(SDL_IsScreenSaverEnabled());
+}
+
 }  // namespace

@@ -91,7 +91,9 @@ LResult SendMessage(Hwnd window, Message message, WParam wparam = 0, LParam lpar
 Hwnd CreateWindow(const char* className, const char* title, int x, int y, int width, int height,
     void* param);
 // Destroys a window: Destroy then NcDestroy reach the procedure inside this call. Fails with
-// kErrorInvalidWindowHandle for a null, destroyed or already dying window.
+// kErrorInvalidWindowHandle for a null, destroyed or already dying window. A native window that
+// still carries the video plugin's SDL renderer is only hidden, and freed by the pump once the
+// plugin has destroyed the renderer.
 bool DestroyWindow(Hwnd window);
 // Whether the handle names an existing window.
 bool IsWindow(Hwnd window);
