@@ -10,7 +10,7 @@ namespace {
 
 int displayCounter = 0;
 
-}  // namespace
+} // namespace
 
 void ApplyCursorVisibility()
 {
@@ -18,7 +18,7 @@ void ApplyCursorVisibility()
         SDL_ShowCursor(displayCounter >= 0 ? SDL_ENABLE : SDL_DISABLE);
 }
 
-}  // namespace platform::sdl
+} // namespace platform::sdl
 
 namespace platform {
 
@@ -46,4 +46,4 @@ int ShowCursor(bool show)
     return sdl::displayCounter;
 }
 
-}  // namespace platform
+} // namespace platform

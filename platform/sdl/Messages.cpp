@@ -26,7 +26,7 @@ void CloseEveryWindow()
             SendMessage(window, Message::Close);
 }
 
-}  // namespace
+} // namespace
 
 PeekResult PeekAndDispatch()
 {
@@ -51,10 +51,10 @@ void PostQuit(int exitCode)
     // The queue must run for the message to be kept, with or without a window.
     if (SDL_WasInit(SDL_INIT_EVENTS) == 0)
         SDL_InitSubSystem(SDL_INIT_EVENTS);
-    SDL_Event event{};
+    SDL_Event event {};
     event.type = QuitEventType();
     event.user.code = exitCode;
     SDL_PushEvent(&event);
 }
 
-}  // namespace platform
+} // namespace platform

@@ -28,9 +28,9 @@ void Discard(uint32_t id)
     WindowCountChanged();
 }
 
-}  // namespace
+} // namespace
 
-}  // namespace platform::sdl
+} // namespace platform::sdl
 
 namespace platform {
 
@@ -55,7 +55,7 @@ LResult DefWindowProc(Hwnd window, Message message, WParam wparam, LParam)
         DestroyWindow(window);
         return 0;
     case Message::SysCommand:
-        if ((wparam & ~WParam{0xF}) == kScScreenSave || (wparam & ~WParam{0xF}) == kScMonitorPower)
+        if ((wparam & ~WParam { 0xF }) == kScScreenSave || (wparam & ~WParam { 0xF }) == kScMonitorPower)
             SDL_EnableScreenSaver();
         return 0;
     default:
@@ -63,8 +63,7 @@ LResult DefWindowProc(Hwnd window, Message message, WParam wparam, LParam)
     }
 }
 
-Hwnd CreateWindow(const char* className, const char* title, int x, int y, int width, int height,
-    void* param)
+Hwnd CreateWindow(const char* className, const char* title, int x, int y, int width, int height, void* param)
 {
     const WindowProc procedure = sdl::FindClass(className);
     if (procedure == nullptr) {
@@ -89,8 +88,8 @@ Hwnd CreateWindow(const char* className, const char* title, int x, int y, int wi
     // Made for OpenGL so an accelerated renderer need not re-create the native window; without
     // OpenGL the window is made plain.
     const Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE;
-    SDL_Window* native = SDL_CreateWindow(title, x + frameX, y + frameY + caption, clientW, clientH,
-        flags | SDL_WINDOW_OPENGL);
+    SDL_Window* native = SDL_CreateWindow(
+        title, x + frameX, y + frameY + caption, clientW, clientH, flags | SDL_WINDOW_OPENGL);
     if (native == nullptr)
         native = SDL_CreateWindow(title, x + frameX, y + frameY + caption, clientW, clientH, flags);
     if (native == nullptr) {
@@ -109,11 +108,13 @@ Hwnd CreateWindow(const char* className, const char* title, int x, int y, int wi
     const Hwnd window = sdl::HandleOf(record);
     sdl::WindowCountChanged();
 
-    const CreateParams params{param, className, title, x, y, width, height};
+    const CreateParams params { param, className, title, x, y, width, height };
     const auto lparam = reinterpret_cast<LParam>(&params);
     if (procedure(window, Message::NcCreate, 0, lparam) == 0) {
-        if (sdl::Find(window) != nullptr)
+        if (sdl::WindowRecord* refused = sdl::Find(window)) {
+            refused->dying = true;
             procedure(window, Message::NcDestroy, 0, 0);
+        }
         sdl::Discard(id);
         return nullptr;
     }
@@ -201,4 +202,4 @@ WindowHandle GetNativeWindow(Hwnd window)
     return record != nullptr ? record->native : nullptr;
 }
 
-}  // namespace platform
+} // namespace platform

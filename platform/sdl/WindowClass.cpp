@@ -35,7 +35,7 @@ std::vector<WindowClass>::iterator Lookup(const char* name)
     return classes.end();
 }
 
-}  // namespace
+} // namespace
 
 WindowProc FindClass(const char* name)
 {
@@ -45,7 +45,7 @@ WindowProc FindClass(const char* name)
     return it == Classes().end() ? nullptr : it->procedure;
 }
 
-}  // namespace platform::sdl
+} // namespace platform::sdl
 
 namespace platform {
 
@@ -59,7 +59,7 @@ bool RegisterWindowClass(const char* name, WindowProc procedure)
         sdl::SetLastError(kErrorClassAlreadyExists);
         return false;
     }
-    sdl::Classes().push_back({name, procedure});
+    sdl::Classes().push_back({ name, procedure });
     return true;
 }
 
@@ -78,4 +78,4 @@ bool UnregisterWindowClass(const char* name)
     return true;
 }
 
-}  // namespace platform
+} // namespace platform

@@ -32,18 +32,15 @@ void Learn(WindowRecord& record, const SDL_WindowEvent& event)
     }
 }
 
-// Folds the rest of the same move or resize, already queued, into the first event.
-void TakeQueuedGeometry(WindowRecord& record)
+// SDL_FilterEvents callback: learns and removes the geometry events of one window.
+int FoldGeometry(void* data, SDL_Event* event)
 {
-    SDL_Event queued[32];
-    const int count = SDL_PeepEvents(queued, 32, SDL_GETEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
-    for (int i = 0; i < count; ++i) {
-        const SDL_WindowEvent& event = queued[i].window;
-        if (event.windowID == record.nativeId && IsGeometryEvent(event.event))
-            Learn(record, event);
-        else
-            SDL_PushEvent(&queued[i]);  // other windows' events go back, in their order
-    }
+    auto* record = static_cast<WindowRecord*>(data);
+    if (event->type != SDL_WINDOWEVENT || event->window.windowID != record->nativeId
+        || !IsGeometryEvent(event->window.event))
+        return 1;
+    Learn(*record, event->window);
+    return 0;
 }
 
 // A user move or resize: true when it gave messages.
@@ -58,20 +55,21 @@ bool DispatchGeometry(WindowRecord& record, const SDL_WindowEvent& event)
     if (!ChangesKnownGeometry(record, event))
         return false;
     Learn(record, event);
-    TakeQueuedGeometry(record);
+    // The rest of the same move or resize, already queued, belongs to this one.
+    SDL_FilterEvents(FoldGeometry, &record);
     const Hwnd window = HandleOf(record);
     SendMessage(window, Message::EnterSizeMove);
     SendMessage(window, Message::ExitSizeMove);
     return true;
 }
 
-}  // namespace
+} // namespace
 
 bool DispatchWindowEvent(const SDL_WindowEvent& event)
 {
     WindowRecord* record = FindByNativeId(event.windowID);
     if (record == nullptr)
-        return false;  // a window that is gone, or not one of ours
+        return false; // a window that is gone, or not one of ours
     const Hwnd window = HandleOf(*record);
     switch (event.event) {
     case SDL_WINDOWEVENT_FOCUS_GAINED:
@@ -95,4 +93,4 @@ bool DispatchWindowEvent(const SDL_WindowEvent& event)
     }
 }
 
-}  // namespace platform::sdl
+} // namespace platform::sdl

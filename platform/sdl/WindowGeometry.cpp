@@ -11,13 +11,13 @@ constexpr int kFrameWidth = 4;
 constexpr int kFrameHeight = 4;
 constexpr int kCaptionHeight = 19;
 
-}  // namespace
+} // namespace
 
 Frame FrameOf(SDL_Window* native)
 {
     if ((SDL_GetWindowFlags(native) & SDL_WINDOW_FULLSCREEN) != 0)
-        return {0, 0, 0, 0};
-    return {kFrameWidth, kFrameHeight + kCaptionHeight, 2 * kFrameWidth, 2 * kFrameHeight + kCaptionHeight};
+        return { 0, 0, 0, 0 };
+    return { kFrameWidth, kFrameHeight + kCaptionHeight, 2 * kFrameWidth, 2 * kFrameHeight + kCaptionHeight };
 }
 
 namespace {
@@ -56,9 +56,9 @@ void Apply(WindowRecord& record, ShowCommand command)
     AbsorbOwnGeometryEvents(HandleOf(record));
 }
 
-}  // namespace
+} // namespace
 
-}  // namespace platform::sdl
+} // namespace platform::sdl
 
 namespace platform {
 
@@ -88,8 +88,8 @@ bool SetWindowPos(Hwnd window, int x, int y, int width, int height, uint32_t fla
         return false;
     const sdl::Frame frame = sdl::FrameOf(record->native);
     if ((flags & kSwpNoMove) == 0)
-        SDL_SetWindowPosition(record->native, sdl::ClampPosition(x) + frame.left,
-            sdl::ClampPosition(y) + frame.top);
+        SDL_SetWindowPosition(
+            record->native, sdl::ClampPosition(x) + frame.left, sdl::ClampPosition(y) + frame.top);
     if ((flags & kSwpNoSize) == 0)
         SDL_SetWindowSize(record->native, sdl::ClampSize(sdl::ClampSize(width) - frame.horizontal),
             sdl::ClampSize(sdl::ClampSize(height) - frame.vertical));
@@ -109,7 +109,7 @@ bool GetClientRect(Hwnd window, Rect* rect)
     int w = 0;
     int h = 0;
     SDL_GetWindowSize(record->native, &w, &h);
-    *rect = {0, 0, w, h};
+    *rect = { 0, 0, w, h };
     return true;
 }
 
@@ -155,4 +155,4 @@ int GetSystemMetrics(SystemMetric metric)
     return 0;
 }
 
-}  // namespace platform
+} // namespace platform

@@ -32,4 +32,4 @@ bool FillClientBlack(Hwnd window)
     return SDL_UpdateWindowSurface(record->native) == 0;
 }
 
-}  // namespace platform
+} // namespace platform

@@ -18,7 +18,7 @@ std::map<uint32_t, std::unique_ptr<WindowRecord>>& Records()
     return records;
 }
 
-}  // namespace
+} // namespace
 
 void SetLastError(uint32_t code)
 {
@@ -78,7 +78,7 @@ std::vector<Hwnd> AllWindows()
 WindowRecord& AddRecord(std::unique_ptr<WindowRecord> record)
 {
     record->id = nextId++;
-    if (nextId == 0)  // never hand out the null handle
+    if (nextId == 0) // never hand out the null handle
         nextId = 1;
     WindowRecord& added = *record;
     Records().emplace(added.id, std::move(record));
@@ -103,7 +103,7 @@ std::vector<SDL_Window*>& Retired()
     return retired;
 }
 
-}  // namespace
+} // namespace
 
 void RetireNative(SDL_Window* native)
 {
@@ -152,7 +152,7 @@ int DropGeometryEvents(void* nativeId, SDL_Event* event)
     }
 }
 
-}  // namespace
+} // namespace
 
 void AbsorbOwnGeometryEvents(Hwnd window)
 {
@@ -165,7 +165,7 @@ void AbsorbOwnGeometryEvents(Hwnd window)
     RefreshKnownGeometry(*record);
 }
 
-}  // namespace platform::sdl
+} // namespace platform::sdl
 
 namespace platform {
 
@@ -174,4 +174,4 @@ uint32_t LastError()
     return sdl::lastError;
 }
 
-}  // namespace platform
+} // namespace platform

@@ -16,14 +16,14 @@
 namespace platform::sdl {
 
 struct WindowRecord {
-    uint32_t id = 0;  // the handle's value
+    uint32_t id = 0; // the handle's value
     SDL_Window* native = nullptr;
-    uint32_t nativeId = 0;  // SDL's window id, as window events name it
+    uint32_t nativeId = 0; // SDL's window id, as window events name it
     std::string className;
     WindowProc procedure = nullptr;
     void* userData = nullptr;
     bool visible = false;
-    bool dying = false;  // inside DestroyWindow: no second destroy
+    bool dying = false; // inside DestroyWindow: no second destroy
     // The native geometry (client position and size) the layer last knew: a window event that
     // repeats it is the echo of the layer's own call, one that differs is the user's doing.
     int knownX = 0, knownY = 0, knownW = 0, knownH = 0;
@@ -45,7 +45,7 @@ inline int ClampPosition(int value)
 
 // Frame offsets of a window's client area inside its outer rectangle: none in full screen.
 struct Frame {
-    int left, top, horizontal, vertical;  // horizontal/vertical: outer minus client size
+    int left, top, horizontal, vertical; // horizontal/vertical: outer minus client size
 };
 Frame FrameOf(SDL_Window* native);
 
@@ -88,4 +88,4 @@ bool DispatchWindowEvent(const SDL_WindowEvent& event);
 // Applies the cursor's show counter to SDL (called once video runs).
 void ApplyCursorVisibility();
 
-}  // namespace platform::sdl
+} // namespace platform::sdl

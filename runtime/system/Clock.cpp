@@ -9,7 +9,7 @@ namespace {
 
 Clock* installed = nullptr;
 
-}  // namespace
+} // namespace
 
 void SetClock(Clock* clock)
 {
@@ -26,4 +26,4 @@ int64_t ClockFrequency()
     return installed != nullptr ? installed->Frequency() : platform::CounterFrequency();
 }
 
-}  // namespace sys
+} // namespace sys

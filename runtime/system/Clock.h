@@ -22,4 +22,4 @@ void SetClock(Clock* clock);
 int64_t ClockNow();
 int64_t ClockFrequency();
 
-}  // namespace sys
+} // namespace sys

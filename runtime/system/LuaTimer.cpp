@@ -24,7 +24,7 @@ int32_t TruncateToInt32(double value)
     return static_cast<int32_t>(value);
 }
 
-}  // namespace
+} // namespace
 
 LuaTimer::LuaTimer()
     : frequency_(sys::ClockFrequency())
@@ -115,7 +115,7 @@ void LuaTimer::Update(lua_State* L)
     if (now < due_)
         return;
     const int64_t period = Period();
-    if (period < 1)  // a counter slower than 1 kHz gives no whole counts per millisecond
+    if (period < 1) // a counter slower than 1 kHz gives no whole counts per millisecond
         return;
     delta_ = static_cast<float>(static_cast<double>(now - last_) / static_cast<double>(period));
     elapsed_ += now - last_;

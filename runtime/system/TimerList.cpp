@@ -7,7 +7,7 @@ namespace sys {
 
 TimerList::Handle TimerList::Add(LuaTimer* timer)
 {
-    return entries_.insert(entries_.end(), Entry{timer, true});
+    return entries_.insert(entries_.end(), Entry { timer, true });
 }
 
 void TimerList::RunPass(lua_State* L)
@@ -29,4 +29,4 @@ TimerList& Timers()
     return list;
 }
 
-}  // namespace sys
+} // namespace sys

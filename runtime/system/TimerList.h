@@ -39,4 +39,4 @@ private:
 // The one list of the process; it never owns the timers.
 TimerList& Timers();
 
-}  // namespace sys
+} // namespace sys

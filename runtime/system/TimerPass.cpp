@@ -11,4 +11,4 @@ void RunTimerPass()
     Timers().RunPass(ScriptState);
 }
 
-}  // namespace sys
+} // namespace sys

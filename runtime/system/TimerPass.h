@@ -7,4 +7,4 @@ namespace sys {
 // error handler at stack index 1) and erases the entries of destroyed timers.
 void RunTimerPass();
 
-}  // namespace sys
+} // namespace sys

@@ -12,7 +12,7 @@ namespace {
 TEST(Cursor, PositionRoundTripsInScreenCoordinates)
 {
     ASSERT_TRUE(SetCursorPos(123, 77));
-    Point point{-1, -1};
+    Point point { -1, -1 };
     ASSERT_TRUE(GetCursorPos(&point));
     EXPECT_EQ(point.x, 123);
     EXPECT_EQ(point.y, 77);
@@ -37,4 +37,4 @@ TEST(Cursor, HidesNestAndShowWhileTheCounterIsNotNegative)
     EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_ENABLE);
 }
 
-}  // namespace
+} // namespace

@@ -2,6 +2,8 @@
 // the layer's own moves, interrupt-style SDL_QUIT, the quit message, and input left queued.
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include <X11/Xlib.h>
 
 #include <SDL.h>
@@ -29,8 +31,7 @@ protected:
                 DestroyWindow(window);
         PumpQuiet();
         // Drain the quit messages the test's windows did not post through a procedure.
-        while (PeekAndDispatch() != PeekResult::Empty) {
-        }
+        while (PeekAndDispatch() != PeekResult::Empty) { }
         UnregisterWindowClass(kClass);
     }
 
@@ -50,7 +51,7 @@ protected:
     {
         Display* display = XOpenDisplay(nullptr);
         ASSERT_NE(display, nullptr);
-        XEvent event{};
+        XEvent event {};
         event.xclient.type = ClientMessage;
         event.xclient.window = XWindowOf(window);
         event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
@@ -97,7 +98,7 @@ TEST_F(Pump, UserMovesAndResizesGiveEnterThenExitSizeMove)
     PumpQuiet();
     EXPECT_EQ(Names(Recorder::Of(window)), "EnterSizeMove ExitSizeMove");
     // The move is known: the screen point at the new client corner is the client origin.
-    Point corner{200, 150};
+    Point corner { 200, 150 };
     ASSERT_TRUE(ScreenToClient(window, &corner));
     EXPECT_EQ(corner.x, 0);
     EXPECT_EQ(corner.y, 0);
@@ -112,7 +113,7 @@ TEST_F(Pump, UserMovesAndResizesGiveEnterThenExitSizeMove)
     // Enter comes right before Exit (a repaint may follow the resize).
     const std::string names = Names(messages);
     EXPECT_NE(names.find("EnterSizeMove ExitSizeMove"), std::string::npos) << names;
-    Rect client{};
+    Rect client {};
     ASSERT_TRUE(GetClientRect(window, &client));
     EXPECT_EQ(client.right, 400);
     EXPECT_EQ(client.bottom, 300);
@@ -142,13 +143,13 @@ TEST_F(Pump, FullScreenSwitchesByTheVideoPluginGiveNoSizeMove)
     Hwnd window = MakeShown();
     ASSERT_NE(window, nullptr);
     auto* native = static_cast<SDL_Window*>(GetNativeWindow(window));
-    SDL_DisplayMode mode{SDL_PIXELFORMAT_RGB888, 640, 480, 60, nullptr};
+    SDL_DisplayMode mode { SDL_PIXELFORMAT_RGB888, 640, 480, 60, nullptr };
     ASSERT_EQ(SDL_SetWindowDisplayMode(native, &mode), 0) << SDL_GetError();
     ASSERT_EQ(SDL_SetWindowFullscreen(native, SDL_WINDOW_FULLSCREEN), 0) << SDL_GetError();
     PumpQuiet();
     // In full screen there is no frame: the window is exactly the client area.
-    Rect outer{};
-    Rect client{};
+    Rect outer {};
+    Rect client {};
     ASSERT_TRUE(GetWindowRect(window, &outer));
     ASSERT_TRUE(GetClientRect(window, &client));
     EXPECT_EQ(outer.right - outer.left, client.right);
@@ -180,9 +181,8 @@ TEST_F(Pump, InterruptQuitAsksEveryWindowToClose)
     Hwnd second = MakeShown(400, 0);
     ASSERT_NE(first, nullptr);
     ASSERT_NE(second, nullptr);
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
+    // A real interrupt: SDL's signal handler turns it into SDL_QUIT.
+    ASSERT_EQ(raise(SIGINT), 0);
     ASSERT_TRUE(PumpUntil([&] { return Recorder::Count(second, Message::Close) == 1; }));
     EXPECT_EQ(Recorder::Count(first, Message::Close), 1);
     EXPECT_TRUE(IsWindow(first));
@@ -239,4 +239,4 @@ TEST_F(Pump, ScreenSaverIsRefusedWhileAWindowExists)
     EXPECT_TRUE(SDL_IsScreenSaverEnabled());
 }
 
-}  // namespace
+} // namespace

@@ -23,10 +23,10 @@ void Recorder::Reset()
     refuseNcCreate = failCreate = refuseClose = destroyInCreate = refuseSysCommand = false;
 }
 
-platform::LResult Recorder::Procedure(platform::Hwnd window, Message message, platform::WParam wparam,
-    platform::LParam lparam)
+platform::LResult Recorder::Procedure(
+    platform::Hwnd window, Message message, platform::WParam wparam, platform::LParam lparam)
 {
-    log.push_back({window, message, wparam});
+    log.push_back({ window, message, wparam });
     switch (message) {
     case Message::NcCreate:
         createParam = reinterpret_cast<const platform::CreateParams*>(lparam)->param;
@@ -75,8 +75,7 @@ int Recorder::Count(platform::Hwnd window, Message message)
 bool PumpUntil(const std::function<bool()>& done)
 {
     for (int i = 0; i < 600; ++i) {
-        while (platform::PeekAndDispatch() == platform::PeekResult::Dispatched) {
-        }
+        while (platform::PeekAndDispatch() == platform::PeekResult::Dispatched) { }
         if (done())
             return true;
         SDL_Delay(5);
@@ -105,8 +104,9 @@ unsigned long XWindowOf(platform::Hwnd window)
 
 std::string Names(const std::vector<Message>& messages)
 {
-    static const char* const names[] = {"NcCreate", "Create", "Destroy", "NcDestroy", "SetFocus", "KillFocus",
-        "Paint", "Close", "EnterMenuLoop", "ExitMenuLoop", "EnterSizeMove", "ExitSizeMove", "SysCommand"};
+    static const char* const names[]
+        = { "NcCreate", "Create", "Destroy", "NcDestroy", "SetFocus", "KillFocus", "Paint", "Close",
+              "EnterMenuLoop", "ExitMenuLoop", "EnterSizeMove", "ExitSizeMove", "SysCommand" };
     std::string text;
     for (Message message : messages)
         text += std::string(text.empty() ? "" : " ") + names[static_cast<int>(message)];

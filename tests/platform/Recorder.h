@@ -17,16 +17,16 @@ struct Recorder {
         platform::WParam wparam;
     };
     static std::vector<Entry> log;
-    static void* createParam;       // what NcCreate carried
-    static bool refuseNcCreate;     // NcCreate returns 0
-    static bool failCreate;         // Create returns -1
-    static bool refuseClose;        // Close returns 0 without the default procedure
-    static bool destroyInCreate;    // Create destroys the window
-    static bool refuseSysCommand;   // SysCommand returns 0 without the default procedure
+    static void* createParam; // what NcCreate carried
+    static bool refuseNcCreate; // NcCreate returns 0
+    static bool failCreate; // Create returns -1
+    static bool refuseClose; // Close returns 0 without the default procedure
+    static bool destroyInCreate; // Create destroys the window
+    static bool refuseSysCommand; // SysCommand returns 0 without the default procedure
 
     static void Reset();
-    static platform::LResult Procedure(platform::Hwnd window, platform::Message message, platform::WParam wparam,
-        platform::LParam lparam);
+    static platform::LResult Procedure(
+        platform::Hwnd window, platform::Message message, platform::WParam wparam, platform::LParam lparam);
     // The messages of one window, in order.
     static std::vector<platform::Message> Of(platform::Hwnd window);
     static int Count(platform::Hwnd window, platform::Message message);

@@ -33,7 +33,8 @@ protected:
     // A window whose client area is width x height, outer rectangle at (0, 0).
     Hwnd Make(int width = 640, int height = 480, void* param = nullptr)
     {
-        Hwnd window = CreateWindow(kClass, "Test", 0, 0, width + 2 * kFrameW, height + 2 * kFrameH + kCaption, param);
+        Hwnd window
+            = CreateWindow(kClass, "Test", 0, 0, width + 2 * kFrameW, height + 2 * kFrameH + kCaption, param);
         made.push_back(window);
         return window;
     }
@@ -81,7 +82,7 @@ TEST_F(Window, CreateAndDestroyDeliverTheirMessagesInsideTheCalls)
     EXPECT_FALSE(IsWindow(window));
     EXPECT_FALSE(DestroyWindow(window));
     EXPECT_EQ(LastError(), kErrorInvalidWindowHandle);
-    Rect rect{};
+    Rect rect {};
     EXPECT_FALSE(GetClientRect(window, &rect));
     EXPECT_FALSE(SetWindowPos(window, 0, 0, 10, 10, 0));
     EXPECT_FALSE(UpdateWindow(window));
@@ -130,25 +131,26 @@ TEST_F(Window, ClientAreaIsTheOuterSizeLessTheNominalFrame)
     Hwnd window = Make(640, 480);
     ASSERT_NE(window, nullptr);
     ShowWindow(window, ShowCommand::Show);
-    Rect client{};
+    Rect client {};
     ASSERT_TRUE(GetClientRect(window, &client));
     EXPECT_EQ(client.left, 0);
     EXPECT_EQ(client.top, 0);
     EXPECT_EQ(client.right, 640);
     EXPECT_EQ(client.bottom, 480);
-    Rect outer{};
+    Rect outer {};
     ASSERT_TRUE(GetWindowRect(window, &outer));
     EXPECT_EQ(outer.left, 0);
     EXPECT_EQ(outer.top, 0);
     EXPECT_EQ(outer.right, 640 + 2 * kFrameW);
     EXPECT_EQ(outer.bottom, 480 + 2 * kFrameH + kCaption);
     // The client's top-left corner is the frame's width and the frame and caption's height in.
-    Point corner{kFrameW, kFrameH + kCaption};
+    Point corner { kFrameW, kFrameH + kCaption };
     ASSERT_TRUE(ScreenToClient(window, &corner));
     EXPECT_EQ(corner.x, 0);
     EXPECT_EQ(corner.y, 0);
 
-    ASSERT_TRUE(SetWindowPos(window, 10, 20, 800 + 2 * kFrameW, 600 + 2 * kFrameH + kCaption, kSwpShowWindow));
+    ASSERT_TRUE(
+        SetWindowPos(window, 10, 20, 800 + 2 * kFrameW, 600 + 2 * kFrameH + kCaption, kSwpShowWindow));
     ASSERT_TRUE(GetClientRect(window, &client));
     EXPECT_EQ(client.right, 800);
     EXPECT_EQ(client.bottom, 600);
@@ -242,4 +244,4 @@ TEST_F(Window, TheDefaultProcedureLetsTheScreenSaverRunAndARefusalKeepsItOff)
     EXPECT_TRUE(SDL_IsScreenSaverEnabled());
 }
 
-}  // namespace
+} // namespace

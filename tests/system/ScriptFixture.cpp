@@ -17,7 +17,7 @@ int RecordError(lua_State* L)
     return 1;
 }
 
-}  // namespace
+} // namespace
 
 void ScriptFixture::OpenWith(PackageOpen open)
 {

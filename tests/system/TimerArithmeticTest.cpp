@@ -92,7 +92,7 @@ TEST_F(TimerArithmetic, PauseThenResumeCompletesTheInterruptedPeriod)
     clock.SetMs(1300);
     timer.pause();
     EXPECT_EQ(Pass(6300), 0);
-    timer.start();  // 5 s later: 700 ms of the period are left
+    timer.start(); // 5 s later: 700 ms of the period are left
     EXPECT_EQ(Pass(6999), 0);
     EXPECT_EQ(Pass(7000), 1);
     EXPECT_FLOAT_EQ(timer.get_delta(), 1.0f);
@@ -141,7 +141,7 @@ TEST_F(TimerArithmetic, IntervalBelowOneNeverTicks)
     EXPECT_EQ(Pass(10'000), 0);
     timer.set_interval(-5);
     EXPECT_EQ(Pass(20'000), 0);
-    timer.set_interval(0.9);  // truncated toward zero
+    timer.set_interval(0.9); // truncated toward zero
     EXPECT_EQ(timer.get_interval(), 0);
     EXPECT_EQ(Pass(30'000), 0);
 }
@@ -200,4 +200,4 @@ TEST(TimerList, DestroyedTimerLeavesItsEntryUntilThePass)
     EXPECT_EQ(sys::Timers().Size(), before);
 }
 
-}  // namespace
+} // namespace

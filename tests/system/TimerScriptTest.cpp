@@ -32,7 +32,7 @@ protected:
     void SetUp() override
     {
         theClock = &clock;
-        sys::Timers().RunPass(nullptr);  // drop entries left by earlier tests
+        sys::Timers().RunPass(nullptr); // drop entries left by earlier tests
         OpenWith(tolua_timer_open);
         lua_register(L, "advance", Advance);
         lua_register(L, "entries", Entries);
@@ -203,4 +203,4 @@ TEST_F(TimerScript, TimersMadeOrCollectedInsideOnTickAreHandledInTheSamePass)
     lua_pop(L, 1);
 }
 
-}  // namespace
+} // namespace

@@ -13,4 +13,4 @@ bool SetCursorPos(int x, int y);
 // is shown while the counter is 0 or more, so calls nest. The counter starts at 0.
 int ShowCursor(bool show);
 
-}  // namespace platform
+} // namespace platform

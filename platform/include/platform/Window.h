@@ -9,6 +9,17 @@
 
 #include "contracts/WindowHandle.h"
 
+// How a game window uses it, in the order of the calls:
+//   RegisterWindowClass(title, Procedure)       false: LastError() is 1410 when the name is taken
+//   CreateWindow(title, title, 0, 0, w, h, obj)  Procedure gets NcCreate (CreateParams::param is
+//                                                obj: keep it with SetWindowUserData), then Create
+//   ShowWindow(window, Show); UpdateWindow(window)  Paint arrives inside UpdateWindow
+//   per frame: PeekAndDispatch() until Empty or Quit  focus, Paint, Close, Enter/ExitSizeMove
+//   DestroyWindow(window)                       Destroy, then NcDestroy (post the quit there)
+// with w = client width + 2 * FrameWidth and h = client height + 2 * FrameHeight + CaptionHeight
+// for a windowed mode, and the mode's own size in full screen (GetSystemMetrics). The procedure
+// returns DefWindowProc(...) for what it does not handle itself.
+
 namespace platform {
 
 // A window, as a handle that is checked on every call: a destroyed window's handle is refused
@@ -17,19 +28,19 @@ using Hwnd = struct HwndTag*;
 
 // The messages a window procedure receives.
 enum class Message : uint32_t {
-    NcCreate,       // first, inside CreateWindow; lparam: const CreateParams*. Return 0 to fail.
-    Create,         // inside CreateWindow after NcCreate; lparam: const CreateParams*. -1 fails.
-    Destroy,        // inside DestroyWindow, while the window still exists
-    NcDestroy,      // last message of a window; the handle is invalid once the procedure returns
-    SetFocus,       // the window gained the keyboard focus
-    KillFocus,      // the window lost the keyboard focus
-    Paint,          // the client area needs drawing (exposed, or UpdateWindow)
-    Close,          // the user asked to close the window; the default procedure destroys it
-    EnterMenuLoop,  // a modal menu loop starts (not produced on SDL: it has no system menu)
-    ExitMenuLoop,   // a modal menu loop ends
-    EnterSizeMove,  // the user started moving or sizing the window
-    ExitSizeMove,   // the user finished moving or sizing the window
-    SysCommand,     // a system command; wparam: the command (kScScreenSave, kScMonitorPower, ...)
+    NcCreate, // first, inside CreateWindow; lparam: const CreateParams*. Return 0 to fail.
+    Create, // inside CreateWindow after NcCreate; lparam: const CreateParams*. -1 fails.
+    Destroy, // inside DestroyWindow, while the window still exists
+    NcDestroy, // last message of a window; the handle is invalid once the procedure returns
+    SetFocus, // the window gained the keyboard focus
+    KillFocus, // the window lost the keyboard focus
+    Paint, // the client area needs drawing (exposed, or UpdateWindow)
+    Close, // the user asked to close the window; the default procedure destroys it
+    EnterMenuLoop, // a modal menu loop starts (not produced on SDL: it has no system menu)
+    ExitMenuLoop, // a modal menu loop ends
+    EnterSizeMove, // the user started moving or sizing the window
+    ExitSizeMove, // the user finished moving or sizing the window
+    SysCommand, // a system command; wparam: the command (kScScreenSave, kScMonitorPower, ...)
 };
 
 using WParam = uintptr_t;
@@ -43,10 +54,10 @@ using WindowProc = LResult (*)(Hwnd window, Message message, WParam wparam, LPar
 
 // What NcCreate and Create carry in lparam.
 struct CreateParams {
-    void* param;  // the creation parameter given to CreateWindow
+    void* param; // the creation parameter given to CreateWindow
     const char* className;
     const char* title;
-    int x, y, width, height;  // outer rectangle
+    int x, y, width, height; // outer rectangle
 };
 
 // System commands (SysCommand's wparam, low four bits masked off).
@@ -55,7 +66,7 @@ constexpr WParam kScMonitorPower = 0xF170;
 
 // Error codes LastError() reports, with the values Windows gives the same failures.
 constexpr uint32_t kErrorSuccess = 0;
-constexpr uint32_t kErrorNotEnoughMemory = 8;  // the native window could not be made
+constexpr uint32_t kErrorNotEnoughMemory = 8; // the native window could not be made
 constexpr uint32_t kErrorInvalidParameter = 87;
 constexpr uint32_t kErrorInvalidWindowHandle = 1400;
 constexpr uint32_t kErrorCannotFindWndClass = 1407;
@@ -88,8 +99,7 @@ LResult SendMessage(Hwnd window, Message message, WParam wparam = 0, LParam lpar
 // gets NcDestroy, and if Create returns -1 it gets Destroy and NcDestroy, and the call fails.
 // Sizes are clamped to 1..16384 and positions to -16384..16384. Returns null on failure
 // (kErrorCannotFindWndClass, kErrorNotEnoughMemory, or the procedure refused).
-Hwnd CreateWindow(const char* className, const char* title, int x, int y, int width, int height,
-    void* param);
+Hwnd CreateWindow(const char* className, const char* title, int x, int y, int width, int height, void* param);
 // Destroys a window: Destroy then NcDestroy reach the procedure inside this call. Fails with
 // kErrorInvalidWindowHandle for a null, destroyed or already dying window. A native window that
 // still carries the video plugin's SDL renderer is only hidden, and freed by the pump once the
@@ -150,4 +160,4 @@ bool FillClientBlack(Hwnd window);
 // The native window for the plugins: the SDL_Window* of this window, or null.
 WindowHandle GetNativeWindow(Hwnd window);
 
-}  // namespace platform
+} // namespace platform
