@@ -23,6 +23,14 @@ void TimerList::RunPass(lua_State* L)
     }
 }
 
+std::size_t TimerList::AliveCount() const
+{
+    std::size_t alive = 0;
+    for (const Entry& entry : entries_)
+        alive += entry.alive ? 1 : 0;
+    return alive;
+}
+
 TimerList& Timers()
 {
     static TimerList list;

@@ -31,6 +31,8 @@ public:
 
     // Number of entries, dead ones not yet erased included.
     std::size_t Size() const { return entries_.size(); }
+    // Number of entries whose timer is alive.
+    std::size_t AliveCount() const;
 
 private:
     std::list<Entry> entries_;

@@ -27,6 +27,13 @@ int Entries(lua_State* L)
     return 1;
 }
 
+// alive(): how many timers are alive.
+int Alive(lua_State* L)
+{
+    lua_pushnumber(L, static_cast<lua_Number>(sys::Timers().AliveCount()));
+    return 1;
+}
+
 class TimerScript : public ScriptFixture {
 protected:
     void SetUp() override
@@ -36,6 +43,7 @@ protected:
         OpenWith(tolua_timer_open);
         lua_register(L, "advance", Advance);
         lua_register(L, "entries", Entries);
+        lua_register(L, "alive", Alive);
     }
 
     // One timer pass, made at the base of the stack as the main loop makes it (the handler is
@@ -201,6 +209,34 @@ TEST_F(TimerScript, TimersMadeOrCollectedInsideOnTickAreHandledInTheSamePass)
     lua_getglobal(L, "result");
     EXPECT_STREQ(lua_tostring(L, -1), "a,b");
     lua_pop(L, 1);
+}
+
+TEST_F(TimerScript, ATimerCondemnedByTheCollectorNoLongerCallsBack)
+{
+    // Stop the collection half-way through finalising: some timers are deleted, the others are
+    // condemned (their userdata gone) but not yet deleted.
+    ASSERT_TRUE(Run(R"(
+        collectgarbage('stop')
+        condemned = {}
+        before = alive()
+        for i = 1, 200 do
+            local t = Timer(); t.on_tick = function(self) condemned[#condemned + 1] = self end; t:start(1, true)
+        end
+        advance(1)
+    )"));
+    ASSERT_TRUE(Run(R"(
+        local n = 0
+        while alive() == before + 200 and n < 100000 do collectgarbage('step', 0); n = n + 1 end
+        partly = alive() - before
+    )"));
+    ASSERT_GT(Number("partly"), 0) << "the collector finalised every timer in one step";
+    ASSERT_LT(Number("partly"), 200);
+    TimerPass();
+    // Finish the collection; a userdata handed out by a condemned timer's callback would now
+    // point at a deleted timer.
+    ASSERT_TRUE(Run("collectgarbage('restart'); collectgarbage(); collectgarbage(); n = #condemned"));
+    EXPECT_EQ(Number("n"), 0);
+    EXPECT_EQ(sys::Timers().AliveCount(), static_cast<std::size_t>(Number("before")));
 }
 
 } // namespace
