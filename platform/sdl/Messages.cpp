@@ -1,8 +1,12 @@
-// Messages on SDL2: the quit message is an SDL user event registered once; window events are
-// mapped to window messages by the window backend.
+// Messages on SDL2: the pump takes only window events and the quit events from SDL's queue
+// (input events stay queued for the input plugin). Window events become messages for their
+// window's procedure; SDL_QUIT (an interrupt or termination signal) asks every window to close;
+// the layer's own quit message is an SDL user event, taken only when no window event waits.
 #include "platform/Messages.h"
 
 #include <SDL.h>
+
+#include "WindowTable.h"
 
 namespace platform {
 
@@ -14,12 +18,28 @@ Uint32 QuitEventType()
     return type;
 }
 
-}  // namespace
+// Close to each window, as a user closing them would.
+void CloseEveryWindow()
+{
+    for (Hwnd window : sdl::AllWindows())
+        if (IsWindow(window))
+            SendMessage(window, Message::Close);
+}
+
+} // namespace
 
 PeekResult PeekAndDispatch()
 {
+    sdl::ReapRetiredNatives();
     SDL_PumpEvents();
     SDL_Event event;
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT) == 1)
+        if (sdl::DispatchWindowEvent(event.window))
+            return PeekResult::Dispatched;
+    if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_QUIT, SDL_QUIT) == 1) {
+        CloseEveryWindow();
+        return PeekResult::Dispatched;
+    }
     const Uint32 quit = QuitEventType();
     if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, quit, quit) == 1)
         return PeekResult::Quit;
@@ -28,10 +48,13 @@ PeekResult PeekAndDispatch()
 
 void PostQuit(int exitCode)
 {
-    SDL_Event event{};
+    // The queue must run for the message to be kept, with or without a window.
+    if (SDL_WasInit(SDL_INIT_EVENTS) == 0)
+        SDL_InitSubSystem(SDL_INIT_EVENTS);
+    SDL_Event event {};
     event.type = QuitEventType();
     event.user.code = exitCode;
     SDL_PushEvent(&event);
 }
 
-}  // namespace platform
+} // namespace platform

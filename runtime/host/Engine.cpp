@@ -14,7 +14,7 @@
 #include "host/ErrorHandler.h"
 #include "host/Packages.h"
 #include "host/Plugins.h"
-#include "host/TimerPass.h"
+#include "system/TimerPass.h"
 #include "input/LuaJoystick.h"
 #include "input/LuaKeyboard.h"
 #include "input/LuaMouse.h"
@@ -57,7 +57,7 @@ bool RunFrame()
     }
     if (plugins.audio != nullptr)
         plugins.audio->Update();
-    RunTimerPass();
+    sys::RunTimerPass();
     // The scene graph's per-frame rebuild joins here, before rendering, once the engine has one.
     devices.display->render();
     return PumpMessages();

@@ -1,0 +1,35 @@
+// WindowPaint: painting a window's client area black, through the SDL renderer the video plugin
+// made for the window when there is one, else through the window surface.
+#include "WindowTable.h"
+
+namespace platform {
+
+bool FillClientBlack(Hwnd window)
+{
+    const sdl::WindowRecord* record = sdl::Find(window);
+    if (record == nullptr) {
+        sdl::SetLastError(kErrorInvalidWindowHandle);
+        return false;
+    }
+    if (SDL_Renderer* renderer = SDL_GetRenderer(record->native)) {
+        // Leave the renderer as the plugin set it: target and draw colour are restored.
+        SDL_Texture* target = SDL_GetRenderTarget(renderer);
+        Uint8 r = 0, g = 0, b = 0, a = 0;
+        SDL_GetRenderDrawColor(renderer, &r, &g, &b, &a);
+        SDL_SetRenderTarget(renderer, nullptr);
+        SDL_SetRenderDrawColor(renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
+        const bool cleared = SDL_RenderClear(renderer) == 0;
+        SDL_RenderPresent(renderer);
+        SDL_SetRenderDrawColor(renderer, r, g, b, a);
+        SDL_SetRenderTarget(renderer, target);
+        return cleared;
+    }
+    SDL_Surface* surface = SDL_GetWindowSurface(record->native);
+    if (surface == nullptr)
+        return false;
+    if (SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0)) != 0)
+        return false;
+    return SDL_UpdateWindowSurface(record->native) == 0;
+}
+
+} // namespace platform
