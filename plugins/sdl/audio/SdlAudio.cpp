@@ -176,10 +176,22 @@ bool SdlAudio::SetMode(WindowHandle, const AudioMode* mode)
         return true;
     // Open the new format before closing the old, so a refusal leaves the device playing as it was.
     auto reopened = std::make_unique<AudioOutput>(mixer_);
-    if (!reopened->Open(outputDevice_, *mode))
-        return false;
-    output_ = std::move(reopened);
-    return true;
+    if (reopened->Open(outputDevice_, *mode)) {
+        output_ = std::move(reopened);
+        return true;
+    }
+    // Some drivers open their one device only once: close it, try again, else go back.
+    const AudioMode previous = current;
+    output_->Close();
+    if (reopened->Open(outputDevice_, *mode)) {
+        output_ = std::move(reopened);
+        return true;
+    }
+    if (!output_->Open(outputDevice_, previous)) {
+        sdlplugin::Log(kPlugin, "the audio device did not reopen in its previous format; sound is off");
+        output_.reset();
+    }
+    return false;
 }
 
 bool SdlAudio::GetMode(AudioMode* out)
