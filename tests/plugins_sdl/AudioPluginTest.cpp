@@ -40,14 +40,14 @@ protected:
 
     DeviceHandle OpenDefault()
     {
-        DeviceInfo info{};
+        DeviceInfo info {};
         DeviceHandle handle = 0;
         EXPECT_TRUE(audio_->FindDefaultDevice(DEV_SUBCLASS_PLAY, &info));
         EXPECT_TRUE(audio_->OpenDevice(&info, &handle));
         return handle;
     }
 
-    PluginModule module_{"VornDS8.so"};
+    PluginModule module_ { "VornDS8.so" };
     PluginPtr<IAudio> audio_;
 };
 
@@ -65,7 +65,7 @@ TEST_F(AudioPluginTest, ListsPlaybackDevicesAndADefault)
     ASSERT_TRUE(audio_->EnumerateDevices(DEV_SUBCLASS_CAPTURE, CollectDevice, &captures));
     EXPECT_TRUE(captures.empty());
 
-    DeviceInfo info{};
+    DeviceInfo info {};
     EXPECT_TRUE(audio_->FindDefaultDevice(DEV_SUBCLASS_PLAY, &info));
     EXPECT_GT(std::strlen(info.name), 0u);
     EXPECT_FALSE(audio_->FindDefaultDevice(DEV_SUBCLASS_KEYBOARD, &info));
@@ -73,7 +73,7 @@ TEST_F(AudioPluginTest, ListsPlaybackDevicesAndADefault)
 
 TEST_F(AudioPluginTest, OpensWithTheDefaultFormatAndPlaysUntilReleased)
 {
-    AudioMode mode{};
+    AudioMode mode {};
     EXPECT_FALSE(audio_->GetMode(&mode)) << "no device is open";
     const DeviceHandle handle = OpenDefault();
     ASSERT_TRUE(audio_->GetMode(&mode));
@@ -81,7 +81,7 @@ TEST_F(AudioPluginTest, OpensWithTheDefaultFormatAndPlaysUntilReleased)
     EXPECT_EQ(mode.channels, 2);
     EXPECT_EQ(mode.rate, 44100);
 
-    DeviceInfo info{};
+    DeviceInfo info {};
     ASSERT_TRUE(audio_->FindDefaultDevice(DEV_SUBCLASS_PLAY, &info));
     DeviceHandle second = 0;
     EXPECT_FALSE(audio_->OpenDevice(&info, &second)) << "one device at a time";
@@ -99,15 +99,15 @@ TEST_F(AudioPluginTest, SetModeReopensInTheNewFormatAndRefusesOthers)
     OpenDefault();
 
     ASSERT_TRUE(audio_->SetMode(nullptr, &mono));
-    AudioMode mode{};
+    AudioMode mode {};
     ASSERT_TRUE(audio_->GetMode(&mode));
     EXPECT_EQ(std::memcmp(&mode, &mono, sizeof mode), 0);
 
-    for (const AudioMode& refused : {MakeAudioMode(24, 2, 44100), MakeAudioMode(16, 3, 44100),
-                                     MakeAudioMode(16, 0, 44100), MakeAudioMode(16, 2, 0),
-                                     MakeAudioMode(16, 2, 1000000), MakeAudioMode(-16, 2, 44100)}) {
-        EXPECT_FALSE(audio_->SetMode(nullptr, &refused)) << refused.bps << "/" << refused.channels << "/"
-                                                         << refused.rate;
+    for (const AudioMode& refused :
+        { MakeAudioMode(24, 2, 44100), MakeAudioMode(16, 3, 44100), MakeAudioMode(16, 0, 44100),
+            MakeAudioMode(16, 2, 0), MakeAudioMode(16, 2, 1000000), MakeAudioMode(-16, 2, 44100) }) {
+        EXPECT_FALSE(audio_->SetMode(nullptr, &refused))
+            << refused.bps << "/" << refused.channels << "/" << refused.rate;
         ASSERT_TRUE(audio_->GetMode(&mode));
         EXPECT_EQ(std::memcmp(&mode, &mono, sizeof mode), 0) << "a refusal changes nothing";
     }
@@ -133,5 +133,5 @@ TEST_F(AudioPluginTest, MasterVolumeIsAGainClampedToZeroToOne)
     EXPECT_FLOAT_EQ(audio_->GetVolume(), 0.0f) << "not a number leaves the gain alone";
 }
 
-}  // namespace
-}  // namespace plugintest
+} // namespace
+} // namespace plugintest

@@ -34,7 +34,7 @@ protected:
 
     DeviceHandle OpenDefault(uint32_t subclass)
     {
-        DeviceInfo info{};
+        DeviceInfo info {};
         DeviceHandle handle = 0;
         EXPECT_TRUE(input_->FindDefaultDevice(subclass, &info));
         EXPECT_TRUE(input_->OpenDevice(&info, &handle));
@@ -50,7 +50,7 @@ protected:
 
     static void PushKey(SDL_Scancode scancode, bool down, bool repeat = false)
     {
-        SDL_Event event{};
+        SDL_Event event {};
         event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
         event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
         event.key.repeat = repeat ? 1 : 0;
@@ -60,7 +60,7 @@ protected:
 
     static void PushMouseButton(Uint8 button, bool down)
     {
-        SDL_Event event{};
+        SDL_Event event {};
         event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
         event.button.button = button;
         event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
@@ -69,7 +69,7 @@ protected:
 
     static void PushMotion(int dx, int dy)
     {
-        SDL_Event event{};
+        SDL_Event event {};
         event.type = SDL_MOUSEMOTION;
         event.motion.xrel = dx;
         event.motion.yrel = dy;
@@ -78,7 +78,7 @@ protected:
 
     static void PushWheel(float notches, bool flipped)
     {
-        SDL_Event event{};
+        SDL_Event event {};
         event.type = SDL_MOUSEWHEEL;
         event.wheel.y = static_cast<Sint32>(notches);
         event.wheel.preciseY = notches;
@@ -86,11 +86,11 @@ protected:
         SDL_PushEvent(&event);
     }
 
-    PluginModule module_{"VornDI8.so"};
+    PluginModule module_ { "VornDI8.so" };
     PluginPtr<IInput> input_;
 };
 
-}  // namespace plugintest
+} // namespace plugintest
 
 // Comparison and printing for the contract's record, found by argument lookup (global namespace).
 inline bool operator==(const ButtonEvent& a, const ButtonEvent& b)

@@ -23,7 +23,10 @@ protected:
     }
 
     // The raw SDL joystick behind the plugin's device, for setting the virtual inputs.
-    static SDL_Joystick* Raw(int index) { return SDL_JoystickFromInstanceID(SDL_JoystickGetDeviceInstanceID(index)); }
+    static SDL_Joystick* Raw(int index)
+    {
+        return SDL_JoystickFromInstanceID(SDL_JoystickGetDeviceInstanceID(index));
+    }
 
     bool Down(DeviceHandle device, uint32_t code)
     {
@@ -41,7 +44,7 @@ TEST_F(InputJoystickTest, AGameControllerReportsButtonsAxesAndTheDpad)
     ASSERT_GE(index, 0) << SDL_GetError();
     ASSERT_TRUE(SDL_IsGameController(index));
 
-    DeviceInfo info{};
+    DeviceInfo info {};
     ASSERT_TRUE(input_->FindDefaultDevice(DEV_SUBCLASS_JOYSTICK, &info));
     EXPECT_EQ(info.subclass, DEV_SUBCLASS_JOYSTICK);
     EXPECT_STREQ(info.name, SDL_GameControllerNameForIndex(index));
@@ -59,7 +62,8 @@ TEST_F(InputJoystickTest, AGameControllerReportsButtonsAxesAndTheDpad)
     SDL_JoystickSetVirtualButton(raw, SDL_CONTROLLER_BUTTON_A, SDL_RELEASED);
     input_->Update();
 
-    const std::vector<ButtonEvent> expected = {{JBUTTON_1, true}, {JDPAD_NORTH, true}, {JBUTTON_1, false}};
+    const std::vector<ButtonEvent> expected
+        = { { JBUTTON_1, true }, { JDPAD_NORTH, true }, { JBUTTON_1, false } };
     EXPECT_EQ(TakeEvents(pad), expected);
     EXPECT_FALSE(Down(pad, JBUTTON_1));
     EXPECT_TRUE(Down(pad, JDPAD_NORTH));
@@ -90,15 +94,15 @@ TEST_F(InputJoystickTest, ARawJoystickReportsButtonsHatAndItsFirstAxes)
     ASSERT_NE(raw, nullptr);
 
     SDL_JoystickSetVirtualButton(raw, 2, SDL_PRESSED);
-    SDL_JoystickSetVirtualButton(raw, 17, SDL_PRESSED);   // past the sixteenth: no code
+    SDL_JoystickSetVirtualButton(raw, 17, SDL_PRESSED); // past the sixteenth: no code
     SDL_JoystickSetVirtualHat(raw, 0, SDL_HAT_RIGHTUP);
     SDL_JoystickSetVirtualAxis(raw, 1, -20000);
     input_->Update();
     SDL_JoystickSetVirtualHat(raw, 0, SDL_HAT_UP);
     input_->Update();
 
-    const std::vector<ButtonEvent> expected = {
-        {JBUTTON_3, true}, {JDPAD_NORTH, true}, {JDPAD_EAST, true}, {JDPAD_EAST, false}};
+    const std::vector<ButtonEvent> expected
+        = { { JBUTTON_3, true }, { JDPAD_NORTH, true }, { JDPAD_EAST, true }, { JDPAD_EAST, false } };
     EXPECT_EQ(TakeEvents(stick), expected);
     EXPECT_TRUE(Down(stick, JBUTTON_3));
     EXPECT_TRUE(Down(stick, JDPAD_NORTH));
@@ -122,26 +126,26 @@ TEST_F(InputJoystickTest, UnpluggingReleasesHeldButtonsAndAReplugReconnects)
     SDL_JoystickSetVirtualAxis(Raw(index), 0, 12345);
     input_->Update();
     ASSERT_TRUE(input_->Poll(stick));
-    EXPECT_EQ(TakeEvents(stick), (std::vector<ButtonEvent>{{JBUTTON_1, true}}));
+    EXPECT_EQ(TakeEvents(stick), (std::vector<ButtonEvent> { { JBUTTON_1, true } }));
 
     ASSERT_EQ(SDL_JoystickDetachVirtual(index), 0);
     input_->Update();
-    EXPECT_EQ(TakeEvents(stick), (std::vector<ButtonEvent>{{JBUTTON_1, false}}));
+    EXPECT_EQ(TakeEvents(stick), (std::vector<ButtonEvent> { { JBUTTON_1, false } }));
     EXPECT_FALSE(Down(stick, JBUTTON_1));
     ASSERT_TRUE(input_->Poll(stick));
     int32_t value = -1;
     ASSERT_TRUE(input_->Axis(stick, AXIS_JOY_X, &value));
     EXPECT_EQ(value, 0) << "an unplugged stick reads centred";
-    DeviceInfo info{};
+    DeviceInfo info {};
     EXPECT_FALSE(input_->FindDefaultDevice(DEV_SUBCLASS_JOYSTICK, &info));
 
     const int again = Attach(SDL_JOYSTICK_TYPE_UNKNOWN, 3, 4, 0);
     ASSERT_GE(again, 0);
     SDL_JoystickSetVirtualButton(Raw(again), 1, SDL_PRESSED);
     input_->Update();
-    EXPECT_EQ(TakeEvents(stick), (std::vector<ButtonEvent>{{JBUTTON_2, true}}));
+    EXPECT_EQ(TakeEvents(stick), (std::vector<ButtonEvent> { { JBUTTON_2, true } }));
     EXPECT_TRUE(Down(stick, JBUTTON_2));
 }
 
-}  // namespace
-}  // namespace plugintest
+} // namespace
+} // namespace plugintest

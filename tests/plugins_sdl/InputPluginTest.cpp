@@ -37,7 +37,7 @@ TEST_F(InputPluginTest, ListsKeyboardAndMouseAndHasNoDefaultJoystickWithNonePlug
     ASSERT_TRUE(input_->EnumerateDevices(DEV_SUBCLASS_MOUSE, CollectDevice, &mice));
     ASSERT_EQ(mice.size(), 1u);
 
-    DeviceInfo info{};
+    DeviceInfo info {};
     EXPECT_TRUE(input_->FindDefaultDevice(DEV_SUBCLASS_KEYBOARD, &info));
     EXPECT_STREQ(info.name, "System keyboard");
     EXPECT_TRUE(input_->FindDefaultDevice(DEV_SUBCLASS_MOUSE, &info));
@@ -59,7 +59,7 @@ TEST_F(InputPluginTest, OpensAndReleasesDevices)
     EXPECT_FALSE(input_->Poll(keyboard));
     EXPECT_TRUE(input_->Poll(mouse));
 
-    DeviceInfo unknown{};
+    DeviceInfo unknown {};
     unknown.id = 12345;
     DeviceHandle handle = 0;
     EXPECT_FALSE(input_->OpenDevice(&unknown, &handle));
@@ -71,30 +71,32 @@ TEST_F(InputPluginTest, DeliversPressesAndReleasesInOrderAndLeavesWindowEventsQu
     const DeviceHandle keyboard = OpenDefault(DEV_SUBCLASS_KEYBOARD);
     const DeviceHandle mouse = OpenDefault(DEV_SUBCLASS_MOUSE);
 
-    SDL_Event windowEvent{};
+    SDL_Event windowEvent {};
     windowEvent.type = SDL_WINDOWEVENT;
     windowEvent.window.event = SDL_WINDOWEVENT_FOCUS_GAINED;
-    SDL_Event userEvent{};
+    SDL_Event userEvent {};
     userEvent.type = SDL_USEREVENT;
     const int windowEventsBefore = QueuedEvents(SDL_WINDOWEVENT);
 
     PushKey(SDL_SCANCODE_A, true);
     SDL_PushEvent(&windowEvent);
     PushMouseButton(SDL_BUTTON_LEFT, true);
-    PushKey(SDL_SCANCODE_A, true, true);   // auto-repeat: not a press
+    PushKey(SDL_SCANCODE_A, true, true); // auto-repeat: not a press
     PushKey(SDL_SCANCODE_SPACE, true);
     PushMouseButton(SDL_BUTTON_X2, true);
     SDL_PushEvent(&userEvent);
     PushKey(SDL_SCANCODE_A, false);
     PushMouseButton(SDL_BUTTON_LEFT, false);
-    PushKey(SDL_SCANCODE_NONUSBACKSLASH, true);   // a key without a code
+    PushKey(SDL_SCANCODE_NONUSBACKSLASH, true); // a key without a code
     PushKey(SDL_SCANCODE_SPACE, false);
 
     input_->Update();
 
-    const std::vector<ButtonEvent> keys = {{KEY_A, true}, {KEY_SPACE, true}, {KEY_A, false}, {KEY_SPACE, false}};
+    const std::vector<ButtonEvent> keys
+        = { { KEY_A, true }, { KEY_SPACE, true }, { KEY_A, false }, { KEY_SPACE, false } };
     EXPECT_EQ(TakeEvents(keyboard), keys);
-    const std::vector<ButtonEvent> buttons = {{MBUTTON_LEFT, true}, {MBUTTON_X, true}, {MBUTTON_LEFT, false}};
+    const std::vector<ButtonEvent> buttons
+        = { { MBUTTON_LEFT, true }, { MBUTTON_X, true }, { MBUTTON_LEFT, false } };
     EXPECT_EQ(TakeEvents(mouse), buttons);
     EXPECT_TRUE(TakeEvents(keyboard).empty()) << "Events moves the events out";
 
@@ -114,8 +116,8 @@ TEST_F(InputPluginTest, KeepsOnlyTheNewestEventsOfADeviceNobodyReads)
     input_->Update();
     const std::vector<ButtonEvent> events = TakeEvents(keyboard);
     ASSERT_EQ(events.size(), 1024u);
-    EXPECT_EQ(events.back(), (ButtonEvent{KEY_W, true}));
-    EXPECT_EQ(events.front(), (ButtonEvent{KEY_Q, false}));
+    EXPECT_EQ(events.back(), (ButtonEvent { KEY_W, true }));
+    EXPECT_EQ(events.front(), (ButtonEvent { KEY_Q, false }));
 }
 
 TEST_F(InputPluginTest, MouseMotionAndWheelAccumulateBetweenPolls)
@@ -127,9 +129,9 @@ TEST_F(InputPluginTest, MouseMotionAndWheelAccumulateBetweenPolls)
     PushMotion(3, -2);
     PushMotion(4, 5);
     PushWheel(2.0f, false);
-    PushWheel(1.0f, true);   // a flipped wheel reports the opposite sign
+    PushWheel(1.0f, true); // a flipped wheel reports the opposite sign
     input_->Update();
-    PushMotion(1, 1);        // arrives after this frame's update: next poll
+    PushMotion(1, 1); // arrives after this frame's update: next poll
     ASSERT_TRUE(input_->Poll(mouse));
 
     ASSERT_TRUE(input_->Axis(mouse, AXIS_MOUSE_X, &value));
@@ -209,5 +211,5 @@ TEST_F(InputPluginTest, BindNeedsAnOpenDeviceAndAWindow)
     SDL_DestroyWindow(window);
 }
 
-}  // namespace
-}  // namespace plugintest
+} // namespace
+} // namespace plugintest

@@ -73,4 +73,4 @@ TEST(KeyMapTest, TheDocumentedTableIsTheTableInUse)
     EXPECT_EQ(documented.size(), static_cast<size_t>(KEY_TILDE));
 }
 
-}  // namespace
+} // namespace

@@ -7,8 +7,8 @@ namespace plugintest {
 
 void UseDummyDrivers()
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
 }
 
 PluginModule::PluginModule(const std::string& fileName)
@@ -32,4 +32,4 @@ void* PluginModule::Symbol(const char* name) const
     return handle_ != nullptr ? dlsym(handle_, name) : nullptr;
 }
 
-}  // namespace plugintest
+} // namespace plugintest

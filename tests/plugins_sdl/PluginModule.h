@@ -9,7 +9,8 @@
 
 namespace plugintest {
 
-// Makes SDL use its headless video and audio drivers (set before SDL starts).
+// Makes SDL use its headless video and audio drivers unless the environment names others
+// (the Xvfb run of the video tests names x11).
 void UseDummyDrivers();
 
 // One dlopen'ed module; closed on destruction.
@@ -30,8 +31,7 @@ private:
 };
 
 // Deletes a plugin object the way the runtime does: Shutdown, then delete inside the module.
-template <class T>
-struct ShutdownAndDelete {
+template <class T> struct ShutdownAndDelete {
     void operator()(T* object) const
     {
         object->Shutdown();
@@ -39,16 +39,14 @@ struct ShutdownAndDelete {
     }
 };
 
-template <class T>
-using PluginPtr = std::unique_ptr<T, ShutdownAndDelete<T>>;
+template <class T> using PluginPtr = std::unique_ptr<T, ShutdownAndDelete<T>>;
 
 // Calls the module's factory `factory` (a function returning T*).
-template <class T>
-PluginPtr<T> Create(const PluginModule& module, const char* factory)
+template <class T> PluginPtr<T> Create(const PluginModule& module, const char* factory)
 {
     using Factory = T* (*)();
     auto function = reinterpret_cast<Factory>(module.Symbol(factory));
     return PluginPtr<T>(function != nullptr ? function() : nullptr);
 }
 
-}  // namespace plugintest
+} // namespace plugintest

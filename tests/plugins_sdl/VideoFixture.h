@@ -60,9 +60,9 @@ protected:
         window_ = nullptr;
     }
 
-    PluginModule module_{"VornDX8.so"};
+    PluginModule module_ { "VornDX8.so" };
     PluginPtr<IVideo> video_;
     SDL_Window* window_ = nullptr;
 };
 
-}  // namespace plugintest
+} // namespace plugintest

@@ -59,9 +59,9 @@ Color PixelAt(SDL_Surface* image, int x, int y)
     Uint32 pixel = 0;
     SDL_Surface* rgba = SDL_ConvertSurfaceFormat(image, SDL_PIXELFORMAT_RGBA32, 0);
     if (rgba == nullptr)
-        return Color{};
+        return Color {};
     pixel = static_cast<const Uint32*>(rgba->pixels)[y * (rgba->pitch / 4) + x];
-    Color color{};
+    Color color {};
     Uint8 alpha = 0;
     SDL_GetRGBA(pixel, rgba->format, &color.r, &color.g, &color.b, &alpha);
     SDL_FreeSurface(rgba);
@@ -74,11 +74,11 @@ TEST_F(VideoCaptureTest, WritesTheChosenFramesWithTheClearColour)
     const DisplayMode mode = MakeMode(64, 48, true);
     ASSERT_TRUE(video_->SetMode(window_, &mode));
 
-    DrawFrame(Color{255, 0, 0});
-    DrawFrame(Color{10, 128, 250});
-    DrawFrame(Color{0, 255, 0});
-    DrawFrame(Color{0, 0, 0});
-    DrawFrame(Color{255, 255, 255});
+    DrawFrame(Color { 255, 0, 0 });
+    DrawFrame(Color { 10, 128, 250 });
+    DrawFrame(Color { 0, 255, 0 });
+    DrawFrame(Color { 0, 0, 0 });
+    DrawFrame(Color { 255, 255, 255 });
 
     EXPECT_FALSE(Exists(Frame(1)));
     EXPECT_FALSE(Exists(Frame(3)));
@@ -90,7 +90,7 @@ TEST_F(VideoCaptureTest, WritesTheChosenFramesWithTheClearColour)
     ASSERT_NE(second, nullptr) << IMG_GetError();
     EXPECT_EQ(second->w, 64);
     EXPECT_EQ(second->h, 48);
-    for (const auto& [x, y] : {std::pair{0, 0}, std::pair{63, 47}, std::pair{32, 24}}) {
+    for (const auto& [x, y] : { std::pair { 0, 0 }, std::pair { 63, 47 }, std::pair { 32, 24 } }) {
         const Color color = PixelAt(second, x, y);
         EXPECT_EQ(color.r, 10) << x << "," << y;
         EXPECT_EQ(color.g, 128) << x << "," << y;
@@ -109,7 +109,7 @@ using VideoFrameTest = VideoFixture;
 
 TEST_F(VideoFrameTest, NoFrameWithoutAModeOrWhileTheWindowIsHidden)
 {
-    const Color black{0, 0, 0};
+    const Color black { 0, 0, 0 };
     EXPECT_FALSE(video_->BeginFrame());
     EXPECT_FALSE(video_->Clear(&black));
     EXPECT_FALSE(video_->EndFrame());
@@ -160,5 +160,54 @@ TEST_F(VideoFrameTest, ShutdownReleasesTheRendererOfALiveWindow)
     EXPECT_FALSE(video_->Ready());
 }
 
-}  // namespace
-}  // namespace plugintest
+// Whether the plugin's renderer for the window presents with vsync; skips on the software
+// renderer, which has no vsync to turn on or off (the dummy driver's only one).
+bool PresentsWithVsync(SDL_Window* window, bool* accelerated)
+{
+    SDL_RendererInfo info {};
+    SDL_Renderer* renderer = SDL_GetRenderer(window);
+    *accelerated = renderer != nullptr && SDL_GetRendererInfo(renderer, &info) == 0
+        && (info.flags & SDL_RENDERER_ACCELERATED) != 0;
+    return (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+}
+
+TEST_F(VideoFrameTest, VsyncIsOnByDefault)
+{
+    ASSERT_NE(MakeWindow(), nullptr);
+    const DisplayMode mode = MakeMode(100, 100, true);
+    ASSERT_TRUE(video_->SetMode(window_, &mode));
+    bool accelerated = false;
+    const bool vsync = PresentsWithVsync(window_, &accelerated);
+    if (!accelerated)
+        GTEST_SKIP() << "software renderer: no vsync (run under Xvfb for the accelerated renderer)";
+    EXPECT_TRUE(vsync);
+}
+
+class VideoNoVsyncTest : public VideoFixture {
+protected:
+    void SetUp() override
+    {
+        setenv("VORN_VSYNC", "0", 1);
+        VideoFixture::SetUp();
+    }
+    void TearDown() override
+    {
+        VideoFixture::TearDown();
+        unsetenv("VORN_VSYNC");
+    }
+};
+
+TEST_F(VideoNoVsyncTest, VsyncZeroTurnsItOff)
+{
+    ASSERT_NE(MakeWindow(), nullptr);
+    const DisplayMode mode = MakeMode(100, 100, true);
+    ASSERT_TRUE(video_->SetMode(window_, &mode));
+    bool accelerated = false;
+    const bool vsync = PresentsWithVsync(window_, &accelerated);
+    if (!accelerated)
+        GTEST_SKIP() << "software renderer: no vsync (run under Xvfb for the accelerated renderer)";
+    EXPECT_FALSE(vsync);
+}
+
+} // namespace
+} // namespace plugintest

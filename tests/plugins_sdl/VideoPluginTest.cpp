@@ -30,7 +30,7 @@ TEST_F(VideoPluginTest, ListsTheDisplaysWithDisplayZeroAsDefault)
         EXPECT_GT(std::strlen(devices[i].name), 0u);
     }
 
-    DeviceInfo found{};
+    DeviceInfo found {};
     ASSERT_TRUE(video_->FindDefaultDevice(DEV_SUBCLASS_ALL, &found));
     EXPECT_EQ(found.id, 0u);
     EXPECT_STREQ(found.name, devices[0].name);
@@ -44,13 +44,13 @@ TEST_F(VideoPluginTest, ListsTheDisplaysWithDisplayZeroAsDefault)
 
 TEST_F(VideoPluginTest, ListsTheModesOfAnOpenedDisplayOnly)
 {
-    DeviceInfo info{};
+    DeviceInfo info {};
     ASSERT_TRUE(video_->FindDefaultDevice(DEV_SUBCLASS_ALL, &info));
     DeviceHandle handle = 0;
     ASSERT_TRUE(video_->OpenDevice(&info, &handle));
 
     // The runtime names the display by its handle when it asks for the modes.
-    DeviceInfo request{};
+    DeviceInfo request {};
     request.devclass = DEV_CLASS_VIDEO;
     request.subclass = DEV_SUBCLASS_ALL;
     request.id = handle;
@@ -80,7 +80,7 @@ TEST_F(VideoPluginTest, ListsTheModesOfAnOpenedDisplayOnly)
 
 TEST_F(VideoPluginTest, WindowedModeSizesTheClientAreaAndIsReportedBack)
 {
-    DisplayMode mode{};
+    DisplayMode mode {};
     EXPECT_FALSE(video_->GetMode(&mode)) << "no mode before the first SetMode";
     EXPECT_FALSE(video_->Ready());
 
@@ -103,7 +103,8 @@ TEST_F(VideoPluginTest, FullScreenUsesTheClosestDisplayModeAndWindowedLeavesIt)
     ASSERT_NE(MakeWindow(), nullptr);
     SDL_DisplayMode desktop;
     ASSERT_EQ(SDL_GetDesktopDisplayMode(0, &desktop), 0);
-    const DisplayMode full = MakeMode(static_cast<uint32_t>(desktop.w), static_cast<uint32_t>(desktop.h), false);
+    const DisplayMode full
+        = MakeMode(static_cast<uint32_t>(desktop.w), static_cast<uint32_t>(desktop.h), false);
     ASSERT_TRUE(video_->SetMode(window_, &full));
     EXPECT_NE((SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN), 0u);
     SDL_DisplayMode chosen;
@@ -114,7 +115,7 @@ TEST_F(VideoPluginTest, FullScreenUsesTheClosestDisplayModeAndWindowedLeavesIt)
     const DisplayMode windowed = MakeMode(160, 120, true);
     ASSERT_TRUE(video_->SetMode(window_, &windowed));
     EXPECT_EQ((SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN), 0u);
-    DisplayMode reported{};
+    DisplayMode reported {};
     ASSERT_TRUE(video_->GetMode(&reported));
     EXPECT_TRUE(reported.windowed);
     EXPECT_EQ(reported.width, 160u);
@@ -136,7 +137,7 @@ TEST_F(VideoPluginTest, RefusedModesChangeNothing)
     EXPECT_FALSE(video_->SetMode(window_, &absurd));
     EXPECT_FALSE(video_->SetMode(window_, &noSuchFullScreen));
 
-    DisplayMode mode{};
+    DisplayMode mode {};
     ASSERT_TRUE(video_->GetMode(&mode));
     EXPECT_EQ(std::memcmp(&mode, &first, sizeof mode), 0);
     int width = 0;
@@ -155,5 +156,5 @@ TEST_F(VideoPluginTest, UnknownTexturesHaveNoSize)
     EXPECT_EQ(video_->TextureHeight(7), 0u);
 }
 
-}  // namespace
-}  // namespace plugintest
+} // namespace
+} // namespace plugintest

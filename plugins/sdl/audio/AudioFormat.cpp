@@ -15,15 +15,15 @@ AudioMode DefaultMode()
 bool IsSupported(const AudioMode& mode)
 {
     const bool bits = mode.bps == 8 || mode.bps == 16 || mode.bps == 32;
-    const bool channels =
-        mode.channels == 1 || mode.channels == 2 || mode.channels == 4 || mode.channels == 6 || mode.channels == 8;
+    const bool channels = mode.channels == 1 || mode.channels == 2 || mode.channels == 4 || mode.channels == 6
+        || mode.channels == 8;
     const bool rate = mode.rate >= 8000 && mode.rate <= 192000;
     return bits && channels && rate;
 }
 
 SDL_AudioSpec SpecFor(const AudioMode& mode, SDL_AudioCallback callback, void* userdata)
 {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec spec {};
     spec.freq = mode.rate;
     spec.format = mode.bps == 8 ? AUDIO_U8 : (mode.bps == 16 ? AUDIO_S16SYS : AUDIO_S32SYS);
     spec.channels = static_cast<Uint8>(mode.channels);
@@ -34,4 +34,4 @@ SDL_AudioSpec SpecFor(const AudioMode& mode, SDL_AudioCallback callback, void* u
     return spec;
 }
 
-}  // namespace sdlaudio
+} // namespace sdlaudio

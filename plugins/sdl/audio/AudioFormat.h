@@ -16,4 +16,4 @@ bool IsSupported(const AudioMode& mode);
 // The SDL spec asking for exactly this format (SDL converts to the hardware's own).
 SDL_AudioSpec SpecFor(const AudioMode& mode, SDL_AudioCallback callback, void* userdata);
 
-}  // namespace sdlaudio
+} // namespace sdlaudio

@@ -10,14 +10,14 @@ bool AudioOutput::Open(const std::optional<std::string>& device, const AudioMode
 {
     Close();
     const SDL_AudioSpec wanted = SpecFor(mode, &AudioOutput::Fill, this);
-    SDL_AudioSpec obtained{};
+    SDL_AudioSpec obtained {};
     // No allowed changes: SDL converts to whatever the hardware plays, the callback sees `mode`.
-    const SDL_AudioDeviceID id =
-        SDL_OpenAudioDevice(device ? device->c_str() : nullptr, 0, &wanted, &obtained, 0);
+    const SDL_AudioDeviceID id
+        = SDL_OpenAudioDevice(device ? device->c_str() : nullptr, 0, &wanted, &obtained, 0);
     if (id == 0) {
         sdlplugin::Log("VornDS8", "cannot open %s at %d Hz, %d channels, %d bits: %s",
-                       device ? device->c_str() : "the default output", mode.rate, mode.channels, mode.bps,
-                       SDL_GetError());
+            device ? device->c_str() : "the default output", mode.rate, mode.channels, mode.bps,
+            SDL_GetError());
         return false;
     }
     device_ = id;
@@ -30,7 +30,7 @@ bool AudioOutput::Open(const std::optional<std::string>& device, const AudioMode
 void AudioOutput::Close()
 {
     if (device_ != 0)
-        SDL_CloseAudioDevice(device_);   // waits for the callback to finish
+        SDL_CloseAudioDevice(device_); // waits for the callback to finish
     device_ = 0;
 }
 
@@ -40,4 +40,4 @@ void SDLCALL AudioOutput::Fill(void* userdata, Uint8* stream, int length)
     self->mixer_.Render(stream, length, self->mode_, self->silence_);
 }
 
-}  // namespace sdlaudio
+} // namespace sdlaudio

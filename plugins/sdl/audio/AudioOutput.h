@@ -14,7 +14,10 @@ namespace sdlaudio {
 
 class AudioOutput {
 public:
-    explicit AudioOutput(Mixer& mixer) : mixer_(mixer) {}
+    explicit AudioOutput(Mixer& mixer)
+        : mixer_(mixer)
+    {
+    }
     ~AudioOutput() { Close(); }
     AudioOutput(const AudioOutput&) = delete;
     AudioOutput& operator=(const AudioOutput&) = delete;
@@ -31,8 +34,8 @@ private:
 
     Mixer& mixer_;
     SDL_AudioDeviceID device_ = 0;
-    AudioMode mode_{};
+    AudioMode mode_ {};
     uint8_t silence_ = 0;
 };
 
-}  // namespace sdlaudio
+} // namespace sdlaudio

@@ -12,4 +12,4 @@ void Mixer::Render(uint8_t* out, int bytes, const AudioMode&, uint8_t silence)
     std::memset(out, silence, static_cast<std::size_t>(bytes));
 }
 
-}  // namespace sdlaudio
+} // namespace sdlaudio

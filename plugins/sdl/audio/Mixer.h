@@ -19,7 +19,7 @@ public:
     void Render(uint8_t* out, int bytes, const AudioMode& mode, uint8_t silence);
 
 private:
-    std::atomic<float> gain_{1.0f};
+    std::atomic<float> gain_ { 1.0f };
 };
 
-}  // namespace sdlaudio
+} // namespace sdlaudio

@@ -34,7 +34,7 @@ DeviceInfo PlaybackInfo(uint32_t id, const char* name)
 // Whether the driver's default output opens at all; probed once when nothing is listed.
 bool DefaultOutputOpens()
 {
-    SDL_AudioSpec wanted{};
+    SDL_AudioSpec wanted {};
     wanted.freq = 44100;
     wanted.format = AUDIO_S16SYS;
     wanted.channels = 2;
@@ -46,7 +46,7 @@ bool DefaultOutputOpens()
     return true;
 }
 
-}  // namespace
+} // namespace
 
 SdlAudio::~SdlAudio()
 {
@@ -73,8 +73,8 @@ void SdlAudio::Update()
     // Device arrivals and losses are this plugin's events; nobody else takes them from the queue.
     SDL_Event event;
     while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_AUDIODEVICEADDED, SDL_AUDIODEVICEREMOVED) == 1) {
-        if (event.type == SDL_AUDIODEVICEREMOVED && event.adevice.iscapture == 0 && output_ != nullptr &&
-            event.adevice.which == output_->Id())
+        if (event.type == SDL_AUDIODEVICEREMOVED && event.adevice.iscapture == 0 && output_ != nullptr
+            && event.adevice.which == output_->Id())
             sdlplugin::Log(kPlugin, "the audio device was lost; sound stays off until it is reopened");
     }
 }
@@ -214,4 +214,4 @@ float SdlAudio::GetVolume()
     return mixer_.Gain();
 }
 
-}  // namespace sdlaudio
+} // namespace sdlaudio

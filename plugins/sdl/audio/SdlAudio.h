@@ -33,12 +33,12 @@ public:
 
 private:
     bool started_ = false;
-    bool defaultOnly_ = false;   // the driver lists no device but opens its default
+    bool defaultOnly_ = false; // the driver lists no device but opens its default
     Mixer mixer_;
     std::unique_ptr<AudioOutput> output_;
-    std::optional<std::string> outputDevice_;   // SDL name of the open device; none: default
+    std::optional<std::string> outputDevice_; // SDL name of the open device; none: default
     DeviceHandle openHandle_ = 0;
     DeviceHandle nextHandle_ = 1;
 };
 
-}  // namespace sdlaudio
+} // namespace sdlaudio

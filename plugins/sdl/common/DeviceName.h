@@ -23,8 +23,8 @@ inline void CopyDeviceName(char (&out)[kDeviceNameSize], const char* name, const
 }
 
 // A DeviceInfo with every byte set, so nothing uninitialised crosses the module boundary.
-inline DeviceInfo MakeDeviceInfo(uint32_t devclass, uint32_t subclass, uint32_t id, const char* name,
-                                 const char* fallback)
+inline DeviceInfo MakeDeviceInfo(
+    uint32_t devclass, uint32_t subclass, uint32_t id, const char* name, const char* fallback)
 {
     DeviceInfo info;
     std::memset(&info, 0, sizeof info);
@@ -35,4 +35,4 @@ inline DeviceInfo MakeDeviceInfo(uint32_t devclass, uint32_t subclass, uint32_t 
     return info;
 }
 
-}  // namespace sdlplugin
+} // namespace sdlplugin

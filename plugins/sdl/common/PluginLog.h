@@ -18,4 +18,4 @@ inline void __attribute__((format(printf, 2, 3))) Log(const char* plugin, const 
     va_end(args);
 }
 
-}  // namespace sdlplugin
+} // namespace sdlplugin

@@ -28,4 +28,4 @@ uint8_t HatBitForCode(uint32_t code);
 bool IsJoystickCode(uint32_t code);
 bool IsMouseCode(uint32_t code);
 
-}  // namespace sdlinput
+} // namespace sdlinput

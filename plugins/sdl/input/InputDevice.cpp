@@ -9,7 +9,7 @@ void InputDevice::Push(uint32_t code, bool down)
 {
     if (events.size() >= kMaxPendingEvents)
         events.pop_front();
-    ButtonEvent event{};
+    ButtonEvent event {};
     event.code = code;
     event.down = down;
     events.push_back(event);
@@ -19,4 +19,4 @@ void InputDevice::Push(uint32_t code, bool down)
     }
 }
 
-}  // namespace sdlinput
+} // namespace sdlinput

@@ -25,7 +25,10 @@ constexpr uint32_t kJoystickIdBase = 0x100;
 constexpr std::size_t kMaxPendingEvents = 1024;
 
 struct InputDevice {
-    explicit InputDevice(DeviceKind k) : kind(k) {}
+    explicit InputDevice(DeviceKind k)
+        : kind(k)
+    {
+    }
 
     // Queues a press or release, dropping the oldest event when the queue is full.
     void Push(uint32_t code, bool down);
@@ -40,8 +43,8 @@ struct InputDevice {
     double pendingWheel = 0.0;
 
     // The last poll's readings: mouse dx, dy, wheel; joystick x, y, z.
-    int32_t latched[3] = {0, 0, 0};
-    bool latchedValid[3] = {false, false, false};
+    int32_t latched[3] = { 0, 0, 0 };
+    bool latchedValid[3] = { false, false, false };
 
     // Joystick: the SDL device (disconnected while unplugged) and the codes it holds down,
     // one bit per code from JBUTTON_1, so unplugging can release them.
@@ -50,4 +53,4 @@ struct InputDevice {
     uint8_t hat = 0;
 };
 
-}  // namespace sdlinput
+} // namespace sdlinput

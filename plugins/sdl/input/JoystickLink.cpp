@@ -13,7 +13,7 @@ constexpr SDL_GameControllerAxis kControllerAxes[] = {
     SDL_CONTROLLER_AXIS_RIGHTX,
 };
 
-}  // namespace
+} // namespace
 
 bool JoystickLink::Open(int deviceIndex)
 {
@@ -50,7 +50,8 @@ bool JoystickLink::ButtonDown(uint32_t code) const
         return false;
     if (controller_ != nullptr) {
         const SDL_GameControllerButton button = ControllerButtonForCode(code);
-        return button != SDL_CONTROLLER_BUTTON_INVALID && SDL_GameControllerGetButton(controller_, button) != 0;
+        return button != SDL_CONTROLLER_BUTTON_INVALID
+            && SDL_GameControllerGetButton(controller_, button) != 0;
     }
     if (const uint8_t hatBit = HatBitForCode(code); hatBit != 0)
         return SDL_JoystickNumHats(joystick_) > 0 && (SDL_JoystickGetHat(joystick_, 0) & hatBit) != 0;
@@ -76,4 +77,4 @@ bool JoystickLink::ReadAxis(int axis, int32_t* out) const
     return true;
 }
 
-}  // namespace sdlinput
+} // namespace sdlinput

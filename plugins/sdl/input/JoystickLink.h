@@ -31,8 +31,8 @@ public:
 
 private:
     SDL_GameController* controller_ = nullptr;
-    SDL_Joystick* joystick_ = nullptr;   // the raw device; owned only without a controller
+    SDL_Joystick* joystick_ = nullptr; // the raw device; owned only without a controller
     SDL_JoystickID instance_ = -1;
 };
 
-}  // namespace sdlinput
+} // namespace sdlinput

@@ -17,4 +17,4 @@ SDL_Scancode ScancodeForKey(uint32_t code);
 // The keyboard code of a scancode; KEY_NONE for keys without a code.
 uint32_t KeyForScancode(SDL_Scancode scancode);
 
-}  // namespace sdlinput
+} // namespace sdlinput

@@ -15,7 +15,8 @@ constexpr const char* kPlugin = "VornDI8";
 
 DeviceInfo KeyboardInfo()
 {
-    return sdlplugin::MakeDeviceInfo(DEV_CLASS_INPUT, DEV_SUBCLASS_KEYBOARD, kKeyboardId, "System keyboard", "");
+    return sdlplugin::MakeDeviceInfo(
+        DEV_CLASS_INPUT, DEV_SUBCLASS_KEYBOARD, kKeyboardId, "System keyboard", "");
 }
 
 DeviceInfo MouseInfo()
@@ -25,12 +26,12 @@ DeviceInfo MouseInfo()
 
 DeviceInfo JoystickInfo(int index)
 {
-    const char* name =
-        SDL_IsGameController(index) ? SDL_GameControllerNameForIndex(index) : SDL_JoystickNameForIndex(index);
+    const char* name = SDL_IsGameController(index) ? SDL_GameControllerNameForIndex(index)
+                                                   : SDL_JoystickNameForIndex(index);
     const std::string fallback = "Joystick " + std::to_string(index + 1);
     const SDL_JoystickID instance = SDL_JoystickGetDeviceInstanceID(index);
     return sdlplugin::MakeDeviceInfo(DEV_CLASS_INPUT, DEV_SUBCLASS_JOYSTICK,
-                                     kJoystickIdBase + static_cast<uint32_t>(instance), name, fallback.c_str());
+        kJoystickIdBase + static_cast<uint32_t>(instance), name, fallback.c_str());
 }
 
 // The joysticks SDL lists now, in its order; none when the joystick subsystem is not running.
@@ -51,7 +52,7 @@ bool Wants(uint32_t asked, uint32_t subclass)
     return asked == DEV_SUBCLASS_ALL || asked == subclass;
 }
 
-}  // namespace
+} // namespace
 
 SdlInput::~SdlInput()
 {
@@ -78,7 +79,7 @@ void SdlInput::Shutdown()
 {
     if (!eventsStarted_)
         return;
-    devices_.clear();   // closes the joysticks before their subsystem stops
+    devices_.clear(); // closes the joysticks before their subsystem stops
     if (joysticksStarted_)
         SDL_QuitSubSystem(SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER);
     SDL_QuitSubSystem(SDL_INIT_EVENTS);
@@ -182,4 +183,4 @@ InputDevice* SdlInput::Find(DeviceHandle handle)
     return found != devices_.end() ? found->second.get() : nullptr;
 }
 
-}  // namespace sdlinput
+} // namespace sdlinput

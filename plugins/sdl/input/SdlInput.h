@@ -50,4 +50,4 @@ private:
     DeviceHandle nextHandle_ = 1;
 };
 
-}  // namespace sdlinput
+} // namespace sdlinput

@@ -16,14 +16,14 @@ constexpr const char* kPlugin = "VornDI8";
 
 // Every input event type: keys and text, mouse, joystick and controller, touch and gestures.
 // Window, display, quit, audio, render and user events lie outside and stay in the queue.
-constexpr Uint32 kFirstInputEvent = SDL_KEYDOWN;        // 0x300
-constexpr Uint32 kLastInputEvent = SDL_CLIPBOARDUPDATE - 1;   // 0x8FF
+constexpr Uint32 kFirstInputEvent = SDL_KEYDOWN; // 0x300
+constexpr Uint32 kLastInputEvent = SDL_CLIPBOARDUPDATE - 1; // 0x8FF
 static_assert(SDL_WINDOWEVENT < kFirstInputEvent && SDL_SYSWMEVENT < kFirstInputEvent);
 static_assert(SDL_USEREVENT > kLastInputEvent && SDL_AUDIODEVICEADDED > kLastInputEvent);
 
 constexpr int kWheelNotch = 120;
 
-}  // namespace
+} // namespace
 
 void SdlInput::Update()
 {
@@ -84,7 +84,8 @@ void SdlInput::Take(const SDL_Event& event)
     }
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP:
-        TakeControllerButton(event.cbutton.which, event.cbutton.button, event.type == SDL_CONTROLLERBUTTONDOWN);
+        TakeControllerButton(
+            event.cbutton.which, event.cbutton.button, event.type == SDL_CONTROLLERBUTTONDOWN);
         return;
     case SDL_JOYBUTTONDOWN:
     case SDL_JOYBUTTONUP:
@@ -100,7 +101,7 @@ void SdlInput::Take(const SDL_Event& event)
         JoystickRemoved(event.jdevice.which);
         return;
     default:
-        return;   // text, axes (read when polled), touch and the rest: not needed
+        return; // text, axes (read when polled), touch and the rest: not needed
     }
 }
 
@@ -129,7 +130,7 @@ void SdlInput::TakeHat(SDL_JoystickID instance, uint8_t hat, uint8_t value)
 {
     if (hat != 0)
         return;
-    constexpr uint32_t kDirections[] = {JDPAD_NORTH, JDPAD_EAST, JDPAD_SOUTH, JDPAD_WEST};
+    constexpr uint32_t kDirections[] = { JDPAD_NORTH, JDPAD_EAST, JDPAD_SOUTH, JDPAD_WEST };
     for (auto& [handle, device] : devices_) {
         if (device->link == nullptr || device->link->IsController() || device->link->Instance() != instance)
             continue;
@@ -150,7 +151,7 @@ void SdlInput::JoystickAdded(int deviceIndex)
         return;
     for (auto& [handle, device] : devices_)
         if (device->link != nullptr && device->link->Instance() == instance)
-            return;   // already held (SDL also announces the devices present at start)
+            return; // already held (SDL also announces the devices present at start)
     // A handle whose joystick was pulled out takes the next one plugged in.
     for (auto& [handle, device] : devices_) {
         if (device->link == nullptr || device->link->Connected())
@@ -178,4 +179,4 @@ void SdlInput::JoystickRemoved(SDL_JoystickID instance)
     }
 }
 
-}  // namespace sdlinput
+} // namespace sdlinput

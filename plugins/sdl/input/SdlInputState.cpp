@@ -20,7 +20,7 @@ int32_t Clamp32(int64_t value)
     return static_cast<int32_t>(value);
 }
 
-}  // namespace
+} // namespace
 
 bool SdlInput::KeyDown(const InputDevice& device, uint32_t key, bool* known) const
 {
@@ -114,4 +114,4 @@ bool SdlInput::Events(DeviceHandle device, ButtonEventList* out)
     return true;
 }
 
-}  // namespace sdlinput
+} // namespace sdlinput

@@ -20,7 +20,7 @@ DeviceInfo DisplayDevice(int index)
 {
     const std::string fallback = "Display " + std::to_string(index + 1);
     return sdlplugin::MakeDeviceInfo(DEV_CLASS_VIDEO, DEV_SUBCLASS_ALL, static_cast<uint32_t>(index),
-                                     SDL_GetDisplayName(index), fallback.c_str());
+        SDL_GetDisplayName(index), fallback.c_str());
 }
 
 bool EnumerateDisplayModes(int display, ModeEnumCallback callback, void* context)
@@ -45,4 +45,4 @@ bool EnumerateDisplayModes(int display, ModeEnumCallback callback, void* context
     return true;
 }
 
-}  // namespace sdlvideo
+} // namespace sdlvideo

@@ -17,4 +17,4 @@ DeviceInfo DisplayDevice(int index);
 // modes cannot be listed (the callbacks made so far stand).
 bool EnumerateDisplayModes(int display, ModeEnumCallback callback, void* context);
 
-}  // namespace sdlvideo
+} // namespace sdlvideo

@@ -15,7 +15,7 @@ namespace {
 
 constexpr const char* kPlugin = "VornDX8";
 
-}  // namespace
+} // namespace
 
 void FrameCapture::Configure(const char* frames, const char* directory)
 {
@@ -29,8 +29,8 @@ void FrameCapture::Configure(const char* frames, const char* directory)
         errno = 0;
         const unsigned long long value = std::strtoull(cursor, &end, 10);
         if (end == cursor || errno != 0 || value == 0 || (*end != ',' && *end != '\0') || *cursor == '-') {
-            sdlplugin::Log(kPlugin, "VORN_CAPTURE_FRAMES: ignoring \"%s\" (expected N[,M...], frames from 1)",
-                           frames);
+            sdlplugin::Log(
+                kPlugin, "VORN_CAPTURE_FRAMES: ignoring \"%s\" (expected N[,M...], frames from 1)", frames);
             frames_.clear();
             return;
         }
@@ -49,13 +49,13 @@ bool FrameCapture::Write(SDL_Renderer* renderer, uint64_t frame) const
 {
     int width = 0;
     int height = 0;
-    if (renderer == nullptr || SDL_GetRendererOutputSize(renderer, &width, &height) != 0 || width <= 0 ||
-        height <= 0)
+    if (renderer == nullptr || SDL_GetRendererOutputSize(renderer, &width, &height) != 0 || width <= 0
+        || height <= 0)
         return false;
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 24, SDL_PIXELFORMAT_RGB24);
     if (surface == nullptr) {
         sdlplugin::Log(kPlugin, "frame %llu: cannot make a %dx%d surface: %s",
-                       static_cast<unsigned long long>(frame), width, height, SDL_GetError());
+            static_cast<unsigned long long>(frame), width, height, SDL_GetError());
         return false;
     }
     // Read the whole output: drop the logical size (scale and letterbox) for the read only.
@@ -63,15 +63,16 @@ bool FrameCapture::Write(SDL_Renderer* renderer, uint64_t frame) const
     int logicalHeight = 0;
     SDL_RenderGetLogicalSize(renderer, &logicalWidth, &logicalHeight);
     SDL_RenderSetLogicalSize(renderer, 0, 0);
-    const bool read =
-        SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_RGB24, surface->pixels, surface->pitch) == 0;
+    const bool read
+        = SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_RGB24, surface->pixels, surface->pitch)
+        == 0;
     if (logicalWidth > 0 && logicalHeight > 0)
         SDL_RenderSetLogicalSize(renderer, logicalWidth, logicalHeight);
     const std::string path = directory_ + "/frame-" + std::to_string(frame) + ".png";
     bool written = false;
     if (!read)
         sdlplugin::Log(kPlugin, "frame %llu: cannot read pixels: %s", static_cast<unsigned long long>(frame),
-                       SDL_GetError());
+            SDL_GetError());
     else if (IMG_SavePNG(surface, path.c_str()) != 0)
         sdlplugin::Log(kPlugin, "cannot write %s: %s", path.c_str(), IMG_GetError());
     else
@@ -80,4 +81,4 @@ bool FrameCapture::Write(SDL_Renderer* renderer, uint64_t frame) const
     return written;
 }
 
-}  // namespace sdlvideo
+} // namespace sdlvideo

@@ -26,4 +26,4 @@ private:
     std::string directory_;
 };
 
-}  // namespace sdlvideo
+} // namespace sdlvideo

@@ -21,7 +21,7 @@ bool Wanted(uint32_t subclass)
     return subclass == DEV_SUBCLASS_ALL;
 }
 
-}  // namespace
+} // namespace
 
 SdlVideo::~SdlVideo()
 {
@@ -147,7 +147,7 @@ bool SdlVideo::EnumerateModes(const DeviceInfo* info, ModeEnumCallback callback,
 
 uint32_t SdlVideo::TextureWidth(TextureHandle)
 {
-    return 0;   // no textures exist yet: every handle is unknown
+    return 0; // no textures exist yet: every handle is unknown
 }
 
 uint32_t SdlVideo::TextureHeight(TextureHandle)
@@ -155,4 +155,4 @@ uint32_t SdlVideo::TextureHeight(TextureHandle)
     return 0;
 }
 
-}  // namespace sdlvideo
+} // namespace sdlvideo

@@ -37,14 +37,14 @@ public:
 private:
     bool initialized_ = false;
     bool vsync_ = true;
-    std::map<DeviceHandle, int> openDisplays_;   // handle -> SDL display index
+    std::map<DeviceHandle, int> openDisplays_; // handle -> SDL display index
     DeviceHandle nextHandle_ = 1;
     WindowRenderer renderer_;
     bool hasMode_ = false;
-    DisplayMode mode_{};
+    DisplayMode mode_ {};
     bool inFrame_ = false;
     uint64_t presentedFrames_ = 0;
     FrameCapture capture_;
 };
 
-}  // namespace sdlvideo
+} // namespace sdlvideo

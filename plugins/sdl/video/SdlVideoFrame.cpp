@@ -44,4 +44,4 @@ bool SdlVideo::EndFrame()
     return true;
 }
 
-}  // namespace sdlvideo
+} // namespace sdlvideo

@@ -11,7 +11,8 @@ constexpr const char* kPlugin = "VornDX8";
 
 bool ApplyWindowed(SDL_Window* window, const DisplayMode& mode)
 {
-    if ((SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0 && SDL_SetWindowFullscreen(window, 0) != 0) {
+    if ((SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0
+        && SDL_SetWindowFullscreen(window, 0) != 0) {
         sdlplugin::Log(kPlugin, "cannot leave full screen: %s", SDL_GetError());
         return false;
     }
@@ -27,20 +28,21 @@ bool ApplyFullScreen(SDL_Window* window, const DisplayMode& mode)
     int display = SDL_GetWindowDisplayIndex(window);
     if (display < 0)
         display = 0;
-    SDL_DisplayMode wanted{};
+    SDL_DisplayMode wanted {};
     wanted.w = static_cast<int>(mode.width);
     wanted.h = static_cast<int>(mode.height);
     wanted.refresh_rate = static_cast<int>(mode.refresh);
-    SDL_DisplayMode closest{};
+    SDL_DisplayMode closest {};
     if (SDL_GetClosestDisplayMode(display, &wanted, &closest) == nullptr) {
         sdlplugin::Log(kPlugin, "no full-screen mode near %ux%u@%u on display %d", mode.width, mode.height,
-                       mode.refresh, display);
+            mode.refresh, display);
         return false;
     }
-    SDL_DisplayMode previous{};
+    SDL_DisplayMode previous {};
     const bool hadPrevious = SDL_GetWindowDisplayMode(window, &previous) == 0;
     if (SDL_SetWindowDisplayMode(window, &closest) != 0) {
-        sdlplugin::Log(kPlugin, "cannot choose full-screen mode %dx%d: %s", closest.w, closest.h, SDL_GetError());
+        sdlplugin::Log(
+            kPlugin, "cannot choose full-screen mode %dx%d: %s", closest.w, closest.h, SDL_GetError());
         return false;
     }
     if (SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) != 0) {
@@ -52,12 +54,12 @@ bool ApplyFullScreen(SDL_Window* window, const DisplayMode& mode)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 bool IsSensibleMode(const DisplayMode& mode)
 {
-    return mode.width > 0 && mode.height > 0 && mode.width <= kMaxModeSide && mode.height <= kMaxModeSide &&
-           mode.refresh <= 1000;
+    return mode.width > 0 && mode.height > 0 && mode.width <= kMaxModeSide && mode.height <= kMaxModeSide
+        && mode.refresh <= 1000;
 }
 
 bool ApplyWindowMode(SDL_Window* window, const DisplayMode& mode)
@@ -67,4 +69,4 @@ bool ApplyWindowMode(SDL_Window* window, const DisplayMode& mode)
     return mode.windowed ? ApplyWindowed(window, mode) : ApplyFullScreen(window, mode);
 }
 
-}  // namespace sdlvideo
+} // namespace sdlvideo

@@ -17,4 +17,4 @@ bool IsSensibleMode(const DisplayMode& mode);
 // Applies the mode to the window. False: refused; the window is left as it was.
 bool ApplyWindowMode(SDL_Window* window, const DisplayMode& mode);
 
-}  // namespace sdlvideo
+} // namespace sdlvideo

@@ -27,11 +27,11 @@ SDL_Renderer* CreateRenderer(SDL_Window* window, bool vsync)
     SDL_RendererInfo info;
     if (SDL_GetRendererInfo(renderer, &info) == 0)
         sdlplugin::Log(kPlugin, "drawing with the %s renderer%s", info.name,
-                       (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0 ? ", vsync on" : "");
+            (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0 ? ", vsync on" : "");
     return renderer;
 }
 
-}  // namespace
+} // namespace
 
 bool WindowRenderer::Attach(SDL_Window* window, bool vsync)
 {
@@ -81,4 +81,4 @@ void WindowRenderer::Forget()
     owned_ = false;
 }
 
-}  // namespace sdlvideo
+} // namespace sdlvideo

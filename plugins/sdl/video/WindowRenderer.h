@@ -31,7 +31,7 @@ private:
     SDL_Window* window_ = nullptr;
     Uint32 windowId_ = 0;
     SDL_Renderer* renderer_ = nullptr;
-    bool owned_ = false;   // false: adopted from the window, someone else made it
+    bool owned_ = false; // false: adopted from the window, someone else made it
 };
 
-}  // namespace sdlvideo
+} // namespace sdlvideo
