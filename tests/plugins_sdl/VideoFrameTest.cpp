@@ -105,6 +105,29 @@ TEST_F(VideoCaptureTest, WritesTheChosenFramesWithTheClearColour)
     SDL_FreeSurface(fourth);
 }
 
+// A malformed frame list captures nothing rather than guessing.
+class VideoBadCaptureListTest : public VideoCaptureTest {
+protected:
+    void SetUp() override
+    {
+        VideoCaptureTest::SetUp();
+        video_.reset();
+        setenv("VORN_CAPTURE_FRAMES", "1,x", 1);
+        video_ = Create<IVideo>(module_, "CreateVideo");
+        ASSERT_NE(video_, nullptr);
+        ASSERT_TRUE(video_->Initialize());
+    }
+};
+
+TEST_F(VideoBadCaptureListTest, CapturesNothing)
+{
+    ASSERT_NE(MakeWindow(32, 32), nullptr);
+    const DisplayMode mode = MakeMode(32, 32, true);
+    ASSERT_TRUE(video_->SetMode(window_, &mode));
+    DrawFrame(Color { 1, 2, 3 });
+    EXPECT_FALSE(Exists(Frame(1)));
+}
+
 using VideoFrameTest = VideoFixture;
 
 TEST_F(VideoFrameTest, NoFrameWithoutAModeOrWhileTheWindowIsHidden)
