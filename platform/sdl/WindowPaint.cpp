@@ -1,5 +1,5 @@
 // WindowPaint: painting a window's client area black, through the SDL renderer the video plugin
-// made for the window when there is one, else through the window surface.
+// made for the window; before it has one there is nothing to paint with.
 #include "WindowTable.h"
 
 namespace platform {
@@ -24,12 +24,10 @@ bool FillClientBlack(Hwnd window)
         SDL_SetRenderTarget(renderer, target);
         return cleared;
     }
-    SDL_Surface* surface = SDL_GetWindowSurface(record->native);
-    if (surface == nullptr)
-        return false;
-    if (SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0)) != 0)
-        return false;
-    return SDL_UpdateWindowSurface(record->native) == 0;
+    // No renderer yet (the mode is not set): nothing to paint with. The window surface is left
+    // alone, since taking it would bind a renderer of SDL's own to the window and keep the video
+    // plugin from creating its own.
+    return true;
 }
 
 } // namespace platform

@@ -153,8 +153,9 @@ enum class SystemMetric { FrameWidth, FrameHeight, CaptionHeight };
 // outer size minus twice the frame and the caption; a full-screen one has no frame.
 int GetSystemMetrics(SystemMetric metric);
 
-// Paints the client area black: through the window's SDL renderer when it has one (clear and
-// present), otherwise through its window surface. False for an invalid handle or a failed paint.
+// Paints the client area black through the window's SDL renderer (clear and present). Before the
+// window has a renderer there is nothing to paint with and it returns true. False for an invalid
+// handle or a failed paint.
 bool FillClientBlack(Hwnd window);
 
 // The native window for the plugins: the SDL_Window* of this window, or null.

@@ -1,0 +1,37 @@
+// AudioFormat: the accepted formats and their SDL specs.
+#include "AudioFormat.h"
+
+namespace sdlaudio {
+
+AudioMode DefaultMode()
+{
+    AudioMode mode;
+    mode.bps = 16;
+    mode.channels = 2;
+    mode.rate = 44100;
+    return mode;
+}
+
+bool IsSupported(const AudioMode& mode)
+{
+    const bool bits = mode.bps == 8 || mode.bps == 16 || mode.bps == 32;
+    const bool channels = mode.channels == 1 || mode.channels == 2 || mode.channels == 4 || mode.channels == 6
+        || mode.channels == 8;
+    const bool rate = mode.rate >= 8000 && mode.rate <= 192000;
+    return bits && channels && rate;
+}
+
+SDL_AudioSpec SpecFor(const AudioMode& mode, SDL_AudioCallback callback, void* userdata)
+{
+    SDL_AudioSpec spec {};
+    spec.freq = mode.rate;
+    spec.format = mode.bps == 8 ? AUDIO_U8 : (mode.bps == 16 ? AUDIO_S16SYS : AUDIO_S32SYS);
+    spec.channels = static_cast<Uint8>(mode.channels);
+    // About 23 ms at 44.1 kHz: short enough for game sounds, long enough not to starve.
+    spec.samples = 1024;
+    spec.callback = callback;
+    spec.userdata = userdata;
+    return spec;
+}
+
+} // namespace sdlaudio

@@ -1,0 +1,48 @@
+// Displays: enumeration of SDL displays and their modes.
+#include "Displays.h"
+
+#include <SDL.h>
+
+#include <cstring>
+#include <string>
+
+#include "DeviceName.h"
+
+namespace sdlvideo {
+
+int DisplayCount()
+{
+    const int count = SDL_GetNumVideoDisplays();
+    return count > 0 ? count : 0;
+}
+
+DeviceInfo DisplayDevice(int index)
+{
+    const std::string fallback = "Display " + std::to_string(index + 1);
+    return sdlplugin::MakeDeviceInfo(DEV_CLASS_VIDEO, DEV_SUBCLASS_ALL, static_cast<uint32_t>(index),
+        SDL_GetDisplayName(index), fallback.c_str());
+}
+
+bool EnumerateDisplayModes(int display, ModeEnumCallback callback, void* context)
+{
+    const int count = SDL_GetNumDisplayModes(display);
+    if (count < 0)
+        return false;
+    for (int i = 0; i < count; ++i) {
+        SDL_DisplayMode sdlMode;
+        if (SDL_GetDisplayMode(display, i, &sdlMode) != 0)
+            return false;
+        DisplayMode mode;
+        std::memset(&mode, 0, sizeof mode);
+        mode.width = static_cast<uint32_t>(sdlMode.w);
+        mode.height = static_cast<uint32_t>(sdlMode.h);
+        mode.depth = SDL_BITSPERPIXEL(sdlMode.format);
+        mode.windowed = false;
+        mode.refresh = static_cast<uint32_t>(sdlMode.refresh_rate);
+        if (callback != nullptr)
+            callback(&mode, context);
+    }
+    return true;
+}
+
+} // namespace sdlvideo

@@ -1,0 +1,236 @@
+// Video plugin frames: readiness, clearing and presenting, the captured frame files, and a
+// window that disappears under the plugin.
+#include <SDL_image.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "VideoFixture.h"
+
+namespace plugintest {
+namespace {
+
+// Captures frames 2 and 4 into a fresh folder.
+class VideoCaptureTest : public VideoFixture {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/vorn-capture-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        directory_ = pattern;
+        setenv("VORN_CAPTURE_FRAMES", "4,2", 1);
+        setenv("VORN_CAPTURE_DIR", directory_.c_str(), 1);
+        VideoFixture::SetUp();
+    }
+
+    void TearDown() override
+    {
+        VideoFixture::TearDown();
+        unsetenv("VORN_CAPTURE_FRAMES");
+        unsetenv("VORN_CAPTURE_DIR");
+        for (int frame = 1; frame <= 5; ++frame)
+            std::remove(Frame(frame).c_str());
+        rmdir(directory_.c_str());
+    }
+
+    std::string Frame(int number) const { return directory_ + "/frame-" + std::to_string(number) + ".png"; }
+
+    void DrawFrame(const Color& color)
+    {
+        ASSERT_TRUE(video_->BeginFrame());
+        ASSERT_TRUE(video_->Clear(&color));
+        ASSERT_TRUE(video_->EndFrame());
+    }
+
+    std::string directory_;
+};
+
+bool Exists(const std::string& path)
+{
+    return access(path.c_str(), F_OK) == 0;
+}
+
+// The colour of one pixel of a loaded image.
+Color PixelAt(SDL_Surface* image, int x, int y)
+{
+    Uint32 pixel = 0;
+    SDL_Surface* rgba = SDL_ConvertSurfaceFormat(image, SDL_PIXELFORMAT_RGBA32, 0);
+    if (rgba == nullptr)
+        return Color {};
+    pixel = static_cast<const Uint32*>(rgba->pixels)[y * (rgba->pitch / 4) + x];
+    Color color {};
+    Uint8 alpha = 0;
+    SDL_GetRGBA(pixel, rgba->format, &color.r, &color.g, &color.b, &alpha);
+    SDL_FreeSurface(rgba);
+    return color;
+}
+
+TEST_F(VideoCaptureTest, WritesTheChosenFramesWithTheClearColour)
+{
+    ASSERT_NE(MakeWindow(64, 48), nullptr);
+    const DisplayMode mode = MakeMode(64, 48, true);
+    ASSERT_TRUE(video_->SetMode(window_, &mode));
+
+    DrawFrame(Color { 255, 0, 0 });
+    DrawFrame(Color { 10, 128, 250 });
+    DrawFrame(Color { 0, 255, 0 });
+    DrawFrame(Color { 0, 0, 0 });
+    DrawFrame(Color { 255, 255, 255 });
+
+    EXPECT_FALSE(Exists(Frame(1)));
+    EXPECT_FALSE(Exists(Frame(3)));
+    EXPECT_FALSE(Exists(Frame(5)));
+    ASSERT_TRUE(Exists(Frame(2)));
+    ASSERT_TRUE(Exists(Frame(4)));
+
+    SDL_Surface* second = IMG_Load(Frame(2).c_str());
+    ASSERT_NE(second, nullptr) << IMG_GetError();
+    EXPECT_EQ(second->w, 64);
+    EXPECT_EQ(second->h, 48);
+    for (const auto& [x, y] : { std::pair { 0, 0 }, std::pair { 63, 47 }, std::pair { 32, 24 } }) {
+        const Color color = PixelAt(second, x, y);
+        EXPECT_EQ(color.r, 10) << x << "," << y;
+        EXPECT_EQ(color.g, 128) << x << "," << y;
+        EXPECT_EQ(color.b, 250) << x << "," << y;
+    }
+    SDL_FreeSurface(second);
+
+    SDL_Surface* fourth = IMG_Load(Frame(4).c_str());
+    ASSERT_NE(fourth, nullptr) << IMG_GetError();
+    const Color black = PixelAt(fourth, 5, 5);
+    EXPECT_EQ(black.r + black.g + black.b, 0);
+    SDL_FreeSurface(fourth);
+}
+
+// A malformed frame list captures nothing rather than guessing.
+class VideoBadCaptureListTest : public VideoCaptureTest {
+protected:
+    void SetUp() override
+    {
+        VideoCaptureTest::SetUp();
+        video_.reset();
+        setenv("VORN_CAPTURE_FRAMES", "1,x", 1);
+        video_ = Create<IVideo>(module_, "CreateVideo");
+        ASSERT_NE(video_, nullptr);
+        ASSERT_TRUE(video_->Initialize());
+    }
+};
+
+TEST_F(VideoBadCaptureListTest, CapturesNothing)
+{
+    ASSERT_NE(MakeWindow(32, 32), nullptr);
+    const DisplayMode mode = MakeMode(32, 32, true);
+    ASSERT_TRUE(video_->SetMode(window_, &mode));
+    DrawFrame(Color { 1, 2, 3 });
+    EXPECT_FALSE(Exists(Frame(1)));
+}
+
+using VideoFrameTest = VideoFixture;
+
+TEST_F(VideoFrameTest, NoFrameWithoutAModeOrWhileTheWindowIsHidden)
+{
+    const Color black { 0, 0, 0 };
+    EXPECT_FALSE(video_->BeginFrame());
+    EXPECT_FALSE(video_->Clear(&black));
+    EXPECT_FALSE(video_->EndFrame());
+
+    ASSERT_NE(MakeWindow(), nullptr);
+    const DisplayMode mode = MakeMode(100, 100, true);
+    ASSERT_TRUE(video_->SetMode(window_, &mode));
+    SDL_HideWindow(window_);
+    EXPECT_FALSE(video_->Ready());
+    EXPECT_FALSE(video_->BeginFrame());
+    EXPECT_FALSE(video_->EndFrame());
+    SDL_ShowWindow(window_);
+    EXPECT_TRUE(video_->Ready());
+    EXPECT_TRUE(video_->BeginFrame());
+    EXPECT_TRUE(video_->Clear(&black));
+    EXPECT_FALSE(video_->Clear(nullptr));
+    EXPECT_TRUE(video_->EndFrame());
+}
+
+TEST_F(VideoFrameTest, AWindowDestroyedUnderThePluginStopsTheFramesSafely)
+{
+    ASSERT_NE(MakeWindow(), nullptr);
+    const DisplayMode mode = MakeMode(100, 100, true);
+    ASSERT_TRUE(video_->SetMode(window_, &mode));
+    ASSERT_TRUE(video_->Ready());
+    DestroyWindow();
+
+    EXPECT_FALSE(video_->Ready());
+    EXPECT_FALSE(video_->BeginFrame());
+    EXPECT_FALSE(video_->EndFrame());
+    video_->Update();
+
+    // A new window gets a new renderer.
+    ASSERT_NE(MakeWindow(), nullptr);
+    ASSERT_TRUE(video_->SetMode(window_, &mode));
+    EXPECT_TRUE(video_->Ready());
+    EXPECT_NE(SDL_GetRenderer(window_), nullptr);
+}
+
+TEST_F(VideoFrameTest, ShutdownReleasesTheRendererOfALiveWindow)
+{
+    ASSERT_NE(MakeWindow(), nullptr);
+    const DisplayMode mode = MakeMode(100, 100, true);
+    ASSERT_TRUE(video_->SetMode(window_, &mode));
+    ASSERT_NE(SDL_GetRenderer(window_), nullptr);
+    video_->Shutdown();
+    EXPECT_EQ(SDL_GetRenderer(window_), nullptr);
+    EXPECT_FALSE(video_->Ready());
+}
+
+// Whether the plugin's renderer for the window presents with vsync; skips on the software
+// renderer, which has no vsync to turn on or off (the dummy driver's only one).
+bool PresentsWithVsync(SDL_Window* window, bool* accelerated)
+{
+    SDL_RendererInfo info {};
+    SDL_Renderer* renderer = SDL_GetRenderer(window);
+    *accelerated = renderer != nullptr && SDL_GetRendererInfo(renderer, &info) == 0
+        && (info.flags & SDL_RENDERER_ACCELERATED) != 0;
+    return (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+}
+
+TEST_F(VideoFrameTest, VsyncIsOnByDefault)
+{
+    ASSERT_NE(MakeWindow(), nullptr);
+    const DisplayMode mode = MakeMode(100, 100, true);
+    ASSERT_TRUE(video_->SetMode(window_, &mode));
+    bool accelerated = false;
+    const bool vsync = PresentsWithVsync(window_, &accelerated);
+    if (!accelerated)
+        GTEST_SKIP() << "software renderer: no vsync (run under Xvfb for the accelerated renderer)";
+    EXPECT_TRUE(vsync);
+}
+
+class VideoNoVsyncTest : public VideoFixture {
+protected:
+    void SetUp() override
+    {
+        setenv("VORN_VSYNC", "0", 1);
+        VideoFixture::SetUp();
+    }
+    void TearDown() override
+    {
+        VideoFixture::TearDown();
+        unsetenv("VORN_VSYNC");
+    }
+};
+
+TEST_F(VideoNoVsyncTest, VsyncZeroTurnsItOff)
+{
+    ASSERT_NE(MakeWindow(), nullptr);
+    const DisplayMode mode = MakeMode(100, 100, true);
+    ASSERT_TRUE(video_->SetMode(window_, &mode));
+    bool accelerated = false;
+    const bool vsync = PresentsWithVsync(window_, &accelerated);
+    if (!accelerated)
+        GTEST_SKIP() << "software renderer: no vsync (run under Xvfb for the accelerated renderer)";
+    EXPECT_FALSE(vsync);
+}
+
+} // namespace
+} // namespace plugintest
