@@ -17,7 +17,7 @@ bool LuaDisplay::get_window(WindowHandle* out) const
 {
     if (window_ == nullptr)
         return false;
-    *out = window_;
+    *out = platform::GetNativeWindow(window_);
     return true;
 }
 
@@ -37,7 +37,7 @@ bool LuaDisplay::set_mode(const DisplayMode* mode)
         Vorn::Log::Output("[vorn] set_mode: failed to resize window\n");
         return false;
     }
-    if (video_->SetMode(window_, mode))
+    if (video_->SetMode(platform::GetNativeWindow(window_), mode))
         return true;
     Vorn::Log::Output("[vorn] set_mode [%d x %d x %d @ %dHz %s] failed.\n", static_cast<int>(mode->width),
         static_cast<int>(mode->height), static_cast<int>(mode->depth), static_cast<int>(mode->refresh),

@@ -4,6 +4,7 @@
 
 #include "contracts/DisplayMode.h"
 #include "contracts/IVideo.h"
+#include "platform/Window.h"
 
 class LuaDisplay {
 public:
@@ -14,8 +15,11 @@ public:
 
     // Whether the game window exists: the main loop's condition.
     bool has_window() const { return window_ != nullptr; }
-    // Stores the window handle and returns true, or returns false when there is no window.
+    // Stores the native window (for the plugins) and returns true, or returns false when there is
+    // no window.
     bool get_window(WindowHandle* out) const;
+    // The game window in the platform layer's terms, null when there is none.
+    platform::Hwnd window() const { return window_; }
     // Asks the video device for its current mode; the device's answer.
     bool get_mode(DisplayMode* mode);
     // Switches to `mode`: reads the current mode, fits the window, asks the device.
@@ -34,5 +38,5 @@ public:
 private:
     IVideo* video_;
     DeviceHandle device_;
-    WindowHandle window_ = nullptr;  // set by the window layer when the script creates the window
+    platform::Hwnd window_ = nullptr;  // set when the script creates the window, cleared when it dies
 };

@@ -14,6 +14,10 @@ public:
     // Polls the device once per frame and calls the script's callbacks; each device has its own.
     virtual bool update() = 0;
 
+    // Ties the device to the game window through the input plugin with the two flags; false when
+    // there is no display or no window.
+    bool bind_window(bool first, bool second);
+
     IInput* input() const { return input_; }
     DeviceHandle device() const { return device_; }
 
