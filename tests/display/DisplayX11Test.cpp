@@ -6,6 +6,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <thread>
 
 #include "DisplayGame.h"
@@ -34,6 +37,15 @@ constexpr const char* kEventScript =
     "  if closes == 2 then return true end\n"
     "end\n"
     "note('create ' .. tostring(display:create('Vorn events', 640, 480, 32, true)))\n";
+
+// The whole contents of a file outside the game folder.
+std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
 
 // How many lines of the game's `file` equal `line`.
 size_t CountLines(const GameFolder& game, const std::string& file, const std::string& line)
@@ -139,6 +151,24 @@ TEST(DisplayX11, APresentedFrameIsTheModesSizeInBlackAndACloseWithoutOnCloseEnds
     }
     SDL_FreeSurface(frame);
     EXPECT_EQ(0, coloured);
+}
+
+// The bundled game as built into the game folder: it opens its window with a title saying what
+// arrived last, and closing the window ends it.
+TEST(DisplayX11, TheBundledGameOpensItsWindowAndClosingItEndsTheGame)
+{
+    XServer server;
+    GameFolder game;
+    game.UseSdlPluginsAsDefaults();
+    game.Write("Scripts/main.lua", ReadFile(vorntest::VornBinary().parent_path() / "Scripts" / "main.lua"));
+    RunningGame run(game, server.Options());
+    const unsigned long window = server.FindWindow("Vorn - key - - mouse 0, 0 - button -");
+    ASSERT_NE(0u, window);
+    ASSERT_TRUE(server.RequestClose(window));
+    const auto result = run.Finish();
+    ASSERT_FALSE(result.timedOut) << result.Describe();
+    EXPECT_EQ(0, result.exitCode) << result.Describe();
+    EXPECT_EQ("start: Vorn - key - - mouse 0, 0 - button -\nVorn: window closed\n", result.out);
 }
 
 }  // namespace
