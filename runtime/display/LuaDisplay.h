@@ -113,7 +113,7 @@ private:
     // Every window this display made that still exists: a window replaced by a second create keeps
     // this display as its user data until it dies, so the destructor must find it too.
     std::vector<platform::Hwnd> windows_;
-    std::string title_;              // get_title's storage
+    std::string title_; // get_title's storage
     std::vector<DisplayMode> modes_; // list_modes' result, reused between reads
-    lua_State* caller_ = nullptr;    // the Lua thread of the script call in progress, if any
+    lua_State* caller_ = nullptr; // the Lua thread of the script call in progress, if any
 };

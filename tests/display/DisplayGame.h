@@ -13,7 +13,8 @@ namespace displaytest {
 using vorntest::Lines;
 
 // Test plugins, `main` as Scripts/main.lua, and testplugins.cfg with video.geometry plus `config`.
-inline void DisplayGame(const vorntest::GameFolder& game, const std::string& main, const std::string& config = "")
+inline void DisplayGame(
+    const vorntest::GameFolder& game, const std::string& main, const std::string& config = "")
 {
     game.UseTestPluginsAsDefaults();
     game.Write("testplugins.cfg", "video.geometry = yes\n" + config);
@@ -36,4 +37,4 @@ inline vorntest::RunOptions Answer(const std::string& answer)
     return vorntest::RunOptions().Env("VORN_MESSAGEBOX", answer);
 }
 
-}  // namespace displaytest
+} // namespace displaytest

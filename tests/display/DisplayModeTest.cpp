@@ -40,14 +40,16 @@ TEST(DisplayMode, ARefusedModeIsLoggedAndTheWindowFitsTheOldModeAgain)
     const auto run = game.Run();
     ASSERT_EQ(0, run.exitCode) << run.Describe();
     EXPECT_EQ("false\ntrue\t640\nfalse\ntrue\t640\ntrue\ntrue\t800\t600\t16\n", run.out);
-    EXPECT_TRUE(ContainsRun(
-        run.log, {"[vorn] set_mode [1024 x 768 x 32 @ 75Hz fs] failed.", "[vorn] set_mode [1024 x 768 x 32 @ 75Hz win] failed."}));
+    EXPECT_TRUE(ContainsRun(run.log,
+        { "[vorn] set_mode [1024 x 768 x 32 @ 75Hz fs] failed.",
+            "[vorn] set_mode [1024 x 768 x 32 @ 75Hz win] failed." }));
     // The window was fitted to the new mode before the device was asked, and back afterwards.
     EXPECT_TRUE(ContainsInOrder(CallsOf(game, "video "),
-        {"video SetMode window 1024x768x32@75 fullscreen", "video Window 1016x741 at 4,23 shown", "video GetMode",
-            "video Window 640x480 at 4,23 shown", "video SetMode window 1024x768x32@75 windowed",
-            "video Window 1024x768 at 4,23 shown", "video GetMode", "video Window 640x480 at 4,23 shown",
-            "video SetMode window 800x600x16@60 windowed", "video Window 800x600 at 4,23 shown"}));
+        { "video SetMode window 1024x768x32@75 fullscreen", "video Window 1016x741 at 4,23 shown",
+            "video GetMode", "video Window 640x480 at 4,23 shown",
+            "video SetMode window 1024x768x32@75 windowed", "video Window 1024x768 at 4,23 shown",
+            "video GetMode", "video Window 640x480 at 4,23 shown",
+            "video SetMode window 800x600x16@60 windowed", "video Window 800x600 at 4,23 shown" }));
 }
 
 TEST(DisplayMode, SetModeNeedsTheCurrentModeAndAWindow)
@@ -57,37 +59,40 @@ TEST(DisplayMode, SetModeNeedsTheCurrentModeAndAWindow)
     auto run = game.Run();
     ASSERT_EQ(0, run.exitCode) << run.Describe();
     EXPECT_EQ("false\n", run.out);
-    EXPECT_TRUE(ContainsRun(run.log, {"[vorn]: cannot get current display mode", "[vorn] entering main loop"}));
+    EXPECT_TRUE(
+        ContainsRun(run.log, { "[vorn]: cannot get current display mode", "[vorn] entering main loop" }));
 
     game.Write("testplugins.cfg", "video.mode = 640x480x32@60 windowed\n");
     run = game.Run();
     ASSERT_EQ(0, run.exitCode) << run.Describe();
     EXPECT_EQ("false\n", run.out);
-    EXPECT_TRUE(ContainsRun(run.log, {"[vorn] set_mode: failed to resize window", "[vorn] entering main loop"}));
+    EXPECT_TRUE(
+        ContainsRun(run.log, { "[vorn] set_mode: failed to resize window", "[vorn] entering main loop" }));
     EXPECT_TRUE(LacksLine(CallsOf(game, "video "), "video SetMode no-window 640x480x0@0 fullscreen"));
 }
 
 // Prints each listed mode of `name` on one line.
-constexpr const char* kPrintModes = "local function show(name, list)\n"
-                                    "  local text = {}\n"
-                                    "  for i, m in ipairs(list) do\n"
-                                    "    text[i] = m.width .. 'x' .. m.height .. 'x' .. m.depth .. '@' .. m.refresh ..\n"
-                                    "      (m.windowed and 'w' or 'f')\n"
-                                    "  end\n"
-                                    "  print(name, #list, table.concat(text, ' '))\n"
-                                    "end\n";
+constexpr const char* kPrintModes
+    = "local function show(name, list)\n"
+      "  local text = {}\n"
+      "  for i, m in ipairs(list) do\n"
+      "    text[i] = m.width .. 'x' .. m.height .. 'x' .. m.depth .. '@' .. m.refresh ..\n"
+      "      (m.windowed and 'w' or 'f')\n"
+      "  end\n"
+      "  print(name, #list, table.concat(text, ' '))\n"
+      "end\n";
 
 TEST(DisplayMode, EveryReadOfModesListsTheDeviceAfreshInANewTable)
 {
     GameFolder game;
     DisplayGame(game,
-        std::string(kPrintModes) +
-            "local a, b = display.modes, display.modes\n"
-            "show('a', a)\n"
-            "print(a ~= b, a[1] ~= b[1], tolua.type(a[1]))\n"
-            "a[1].width = 1\n"
-            "show('b', b)\n"
-            "show('again', display.modes)\n",
+        std::string(kPrintModes)
+            + "local a, b = display.modes, display.modes\n"
+              "show('a', a)\n"
+              "print(a ~= b, a[1] ~= b[1], tolua.type(a[1]))\n"
+              "a[1].width = 1\n"
+              "show('b', b)\n"
+              "show('again', display.modes)\n",
         "video.modes = 640x480x32@60 windowed; 800x600x16@75 fullscreen\n");
     const auto run = game.Run();
     ASSERT_EQ(0, run.exitCode) << run.Describe();
@@ -98,19 +103,21 @@ TEST(DisplayMode, EveryReadOfModesListsTheDeviceAfreshInANewTable)
         run.out);
     // The display's own device handle names the device.
     EXPECT_TRUE(ContainsRun(CallsOf(game, "video E"),
-        {"video EnumerateModes 101", "video EnumerateModes 101", "video EnumerateModes 101"}));
+        { "video EnumerateModes 101", "video EnumerateModes 101", "video EnumerateModes 101" }));
 }
 
 TEST(DisplayMode, AFailedEnumerationKeepsWhatWasListedAndIsLoggedOncePerRead)
 {
     GameFolder game;
-    DisplayGame(game, std::string(kPrintModes) + "show('first', display.modes)\nshow('second', display.modes)\n",
+    DisplayGame(game,
+        std::string(kPrintModes) + "show('first', display.modes)\nshow('second', display.modes)\n",
         "video.modes = 320x240x8@50 fullscreen\nvideo.enumeratemodes = fail\n");
     const auto run = game.Run();
     ASSERT_EQ(0, run.exitCode) << run.Describe();
     EXPECT_EQ("first\t1\t320x240x8@50f\nsecond\t1\t320x240x8@50f\n", run.out);
-    EXPECT_TRUE(ContainsRun(run.log, {"[vorn] EnumerateDisplayModes failed.", "[vorn] EnumerateDisplayModes failed.",
-        "[vorn] entering main loop"}));
+    EXPECT_TRUE(ContainsRun(run.log,
+        { "[vorn] EnumerateDisplayModes failed.", "[vorn] EnumerateDisplayModes failed.",
+            "[vorn] entering main loop" }));
 }
 
 TEST(DisplayMode, ADeviceThatIsNotReadyGetsNoFrame)
@@ -125,8 +132,9 @@ TEST(DisplayMode, ADeviceThatIsNotReadyGetsNoFrame)
     const auto run = game.Run();
     ASSERT_EQ(0, run.exitCode) << run.Describe();
     const Lines video = CallsOf(game, "video ");
-    EXPECT_TRUE(ContainsInOrder(video, {"video SetMode window 320x240x32@60 windowed", "video Ready", "video Update",
-        "video Ready", "video ReleaseDevice 101"}));
+    EXPECT_TRUE(ContainsInOrder(video,
+        { "video SetMode window 320x240x32@60 windowed", "video Ready", "video Update", "video Ready",
+            "video ReleaseDevice 101" }));
     EXPECT_TRUE(LacksLine(video, "video BeginFrame"));
     EXPECT_TRUE(LacksLine(video, "video EndFrame"));
 }
@@ -143,15 +151,18 @@ TEST(DisplayMode, TheErrorBoxShowsAFullScreenGameInAWindowAndReturnsOnOk)
     ASSERT_EQ(0, run.exitCode) << run.Describe();
     EXPECT_EQ("after the box\n", run.out);
     EXPECT_TRUE(ContainsInOrder(CallsOf(game, "video "),
-        {"video SetMode window 800x600x32@60 fullscreen", "video GetMode", "video SetMode window 800x600x32@60 windowed",
-            "video SetMode window 800x600x32@60 fullscreen"}));
+        { "video SetMode window 800x600x32@60 fullscreen", "video GetMode",
+            "video SetMode window 800x600x32@60 windowed",
+            "video SetMode window 800x600x32@60 fullscreen" }));
 
     // Cancel ends the run in the window: full screen is not restored.
     game.Write("testplugins.calls", "");
     run = game.Run(Answer("cancel"));
     ASSERT_EQ(0, run.exitCode) << run.Describe();
     const Lines video = CallsOf(game, "video SetMode");
-    EXPECT_EQ((Lines{"video SetMode window 800x600x32@60 fullscreen", "video SetMode window 800x600x32@60 windowed"}), video);
+    EXPECT_EQ((Lines { "video SetMode window 800x600x32@60 fullscreen",
+                  "video SetMode window 800x600x32@60 windowed" }),
+        video);
 }
 
-}  // namespace
+} // namespace

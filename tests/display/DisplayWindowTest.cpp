@@ -30,16 +30,16 @@ TEST(DisplayWindow, TheNumericFormOpensAFramedWindowAtTheOriginAndBindsTheInputD
     // Refresh 60 by default. The native window is the client area: 640x480 at (4, 23) inside an
     // outer window of 648x507 at (0, 0). It is shown after the mode is set, then painted.
     EXPECT_TRUE(ContainsRun(video,
-        {"video SetMode window 640x480x32@60 windowed", "video Window 640x480 at 4,23 hidden", "video Ready",
+        { "video SetMode window 640x480x32@60 windowed", "video Window 640x480 at 4,23 hidden", "video Ready",
             "video GetMode", "video Window 640x480 at 4,23 shown", "video BeginFrame", "video Clear 0 0 0",
-            "video EndFrame"}));
-    EXPECT_TRUE(ContainsInOrder(
-        CallsOf(game, "input Bind"), {"input Bind window 116 0 1", "input Bind window 117 0 1", "input Bind window 118 0 1"}));
+            "video EndFrame" }));
+    EXPECT_TRUE(ContainsInOrder(CallsOf(game, "input Bind"),
+        { "input Bind window 116 0 1", "input Bind window 117 0 1", "input Bind window 118 0 1" }));
     // Frames ran until the timer destroyed the window, then the run ended normally.
-    EXPECT_TRUE(ContainsInOrder(run.log, {"[vorn] entering main loop", "[vorn] finalization started."}));
+    EXPECT_TRUE(ContainsInOrder(run.log, { "[vorn] entering main loop", "[vorn] finalization started." }));
     EXPECT_EQ("[vorn] all interfaces released. Exitting.", run.log.back());
-    EXPECT_TRUE(ContainsInOrder(video, {"video Update", "video Ready", "video BeginFrame", "video EndFrame",
-        "video ReleaseDevice 101"}));
+    EXPECT_TRUE(ContainsInOrder(video,
+        { "video Update", "video Ready", "video BeginFrame", "video EndFrame", "video ReleaseDevice 101" }));
 }
 
 TEST(DisplayWindow, AFullScreenModeGivesTheWindowTheModesSizeAndTheModeFormBindsNothing)
@@ -55,8 +55,8 @@ TEST(DisplayWindow, AFullScreenModeGivesTheWindowTheModesSizeAndTheModeFormBinds
     EXPECT_EQ("true\n", run.out);
     // The outer window is 800x600 at (0, 0). The test plugin does not switch the native window to
     // full screen, so the layer still frames it: its client area is 792x573 at (4, 23).
-    EXPECT_TRUE(ContainsRun(
-        CallsOf(game, "video "), {"video SetMode window 800x600x16@75 fullscreen", "video Window 792x573 at 4,23 hidden"}));
+    EXPECT_TRUE(ContainsRun(CallsOf(game, "video "),
+        { "video SetMode window 800x600x16@75 fullscreen", "video Window 792x573 at 4,23 hidden" }));
     EXPECT_TRUE(CallsOf(game, "input Bind").empty());
 }
 
@@ -75,7 +75,7 @@ TEST(DisplayWindow, ATitleCanBeUsedOnceAndAnEmptyOneIsRefused)
     EXPECT_EQ("true\nfalse\nfalse\ntrue\n", run.out);
     // Class names compare without regard to case, as the window classes they stand for.
     EXPECT_TRUE(ContainsInOrder(
-        run.log, {"1410: Could not register window class", "87: Could not register window class"}));
+        run.log, { "1410: Could not register window class", "87: Could not register window class" }));
 }
 
 TEST(DisplayWindow, ARefusedModeDestroysTheWindowAndFreesItsTitle)
@@ -95,7 +95,7 @@ TEST(DisplayWindow, ARefusedModeDestroysTheWindowAndFreesItsTitle)
     const auto run = game.Run();
     ASSERT_EQ(0, run.exitCode) << run.Describe();
     EXPECT_EQ("on_destroy\nfalse\nnil\tfalse\ntrue\non_destroy\n", run.out);
-    EXPECT_TRUE(ContainsRun(run.log, {"Could not set display mode", "Window already destroyed"}));
+    EXPECT_TRUE(ContainsRun(run.log, { "Could not set display mode", "Window already destroyed" }));
 }
 
 TEST(DisplayWindow, DestroyCallsOnDestroyOnceAndEndsTheRunBeforeAnyFrame)
@@ -110,7 +110,7 @@ TEST(DisplayWindow, DestroyCallsOnDestroyOnceAndEndsTheRunBeforeAnyFrame)
     ASSERT_EQ(0, run.exitCode) << run.Describe();
     EXPECT_EQ("on_destroy\ttrue\ntrue\nfalse\n", run.out);
     EXPECT_TRUE(ContainsRun(run.log,
-        {"Window already destroyed", "[vorn] entering main loop", "[vorn] finalization started."}));
+        { "Window already destroyed", "[vorn] entering main loop", "[vorn] finalization started." }));
     EXPECT_TRUE(LacksLine(CallsOf(game, "video "), "video Update"));
 }
 
@@ -127,11 +127,12 @@ TEST(DisplayWindow, AnErrorInOnCreateIsReportedAndCreateGoesOn)
     ASSERT_EQ(0, run.exitCode) << run.Describe();
     EXPECT_EQ("true\n", run.out);
     EXPECT_TRUE(ContainsRun(run.log,
-        {"Scripts/main.lua:2: broken on_create", "Backtrace:", "0. 'error' C function",
-            "1. Call on line 2 from Lua function defined in 'Scripts/main.lua' on line 1", "2. 'create' C function",
-            "3. Call on line 4 from Main chunk"}));
+        { "Scripts/main.lua:2: broken on_create", "Backtrace:", "0. 'error' C function",
+            "1. Call on line 2 from Lua function defined in 'Scripts/main.lua' on line 1",
+            "2. 'create' C function", "3. Call on line 4 from Main chunk" }));
     ASSERT_EQ(1u, run.Boxes().size());
-    EXPECT_EQ("Scripts/main.lua:2: broken on_create\nPress OK to continue, Cancel to exit", run.Boxes()[0].text);
+    EXPECT_EQ(
+        "Scripts/main.lua:2: broken on_create\nPress OK to continue, Cancel to exit", run.Boxes()[0].text);
 
     // Cancel ends the process from inside create, with the usual finalisation.
     const auto cancelled = game.Run(Answer("cancel"));
@@ -140,4 +141,4 @@ TEST(DisplayWindow, AnErrorInOnCreateIsReportedAndCreateGoesOn)
     EXPECT_EQ("exitting...", cancelled.log.back());
 }
 
-}  // namespace
+} // namespace

@@ -23,20 +23,20 @@ using vorntest::XServer;
 
 // Notes every display callback in events.txt as it happens, so the test can follow the run.
 // on_close refuses the first request and accepts the second.
-constexpr const char* kEventScript =
-    "local log = io.open('events.txt', 'w')\n"
-    "local function note(text) log:write(text, '\\n') log:flush() end\n"
-    "for _, name in ipairs({'on_create', 'on_destroy', 'on_gainfocus', 'on_losefocus', 'on_suspend',\n"
-    "                       'on_unsuspend', 'on_resize'}) do\n"
-    "  display[name] = function(d) note(d == display and name or 'wrong display') end\n"
-    "end\n"
-    "closes = 0\n"
-    "display.on_close = function()\n"
-    "  closes = closes + 1\n"
-    "  note('on_close ' .. closes)\n"
-    "  if closes == 2 then return true end\n"
-    "end\n"
-    "note('create ' .. tostring(display:create('Vorn events', 640, 480, 32, true)))\n";
+constexpr const char* kEventScript
+    = "local log = io.open('events.txt', 'w')\n"
+      "local function note(text) log:write(text, '\\n') log:flush() end\n"
+      "for _, name in ipairs({'on_create', 'on_destroy', 'on_gainfocus', 'on_losefocus', 'on_suspend',\n"
+      "                       'on_unsuspend', 'on_resize'}) do\n"
+      "  display[name] = function(d) note(d == display and name or 'wrong display') end\n"
+      "end\n"
+      "closes = 0\n"
+      "display.on_close = function()\n"
+      "  closes = closes + 1\n"
+      "  note('on_close ' .. closes)\n"
+      "  if closes == 2 then return true end\n"
+      "end\n"
+      "note('create ' .. tostring(display:create('Vorn events', 640, 480, 32, true)))\n";
 
 // The whole contents of a file outside the game folder.
 std::string ReadFile(const std::filesystem::path& path)
@@ -103,12 +103,12 @@ TEST(DisplayX11, WindowEventsReachTheCallbacksInOrderAndOnCloseDecides)
     ASSERT_FALSE(result.timedOut) << result.Describe();
     EXPECT_EQ(0, result.exitCode) << result.Describe();
     EXPECT_EQ("[vorn] all interfaces released. Exitting.", result.log.back());
-    EXPECT_TRUE(vorntest::ContainsInOrder(result.log, {"[vorn] entering main loop", "[vorn] finalization started.",
-        "[vorn] releasing mouse...", "[vorn] releasing keyboard...", "[vorn] releasing video...",
-        "[vorn] lua state released."}));
+    EXPECT_TRUE(vorntest::ContainsInOrder(result.log,
+        { "[vorn] entering main loop", "[vorn] finalization started.", "[vorn] releasing mouse...",
+            "[vorn] releasing keyboard...", "[vorn] releasing video...", "[vorn] lua state released." }));
 
-    const Lines expected = {"on_create", "create true", "on_gainfocus", "on_suspend", "on_unsuspend", "on_resize",
-        "on_suspend", "on_unsuspend", "on_resize", "on_close 1", "on_close 2", "on_destroy"};
+    const Lines expected = { "on_create", "create true", "on_gainfocus", "on_suspend", "on_unsuspend",
+        "on_resize", "on_suspend", "on_unsuspend", "on_resize", "on_close 1", "on_close 2", "on_destroy" };
     Lines events = game.ReadLines("events.txt");
     // Focus may come and go as the server maps the window; only the order of the rest is fixed.
     events.erase(std::remove(events.begin(), events.end(), "on_losefocus"), events.end());
@@ -171,4 +171,4 @@ TEST(DisplayX11, TheBundledGameOpensItsWindowAndClosingItEndsTheGame)
     EXPECT_EQ("start: Vorn - key - - mouse 0, 0 - button -\nVorn: window closed\n", result.out);
 }
 
-}  // namespace
+} // namespace

@@ -112,8 +112,9 @@ private:
     static bool Refused(const DisplayMode& mode)
     {
         for (const auto& text : testplugin::SettingList("video.refuse")) {
-            DisplayMode refused{};
-            if (testplugin::ParseMode(text, &refused) && testplugin::FormatMode(refused) == testplugin::FormatMode(mode))
+            DisplayMode refused {};
+            if (testplugin::ParseMode(text, &refused)
+                && testplugin::FormatMode(refused) == testplugin::FormatMode(mode))
                 return true;
         }
         return false;
