@@ -13,6 +13,7 @@ for label, mode in pairs({ new = DisplayMode:new(), new_local = DisplayMode:new_
     T:eq(mode.refresh, 0, label .. " refresh")
     T:eq(mode.windowed, false, label .. " windowed")
     T:eq(check.owned(mode), label ~= "new", label .. " owned by Lua")
+    tolua.takeownership(mode) -- so that the record from new is freed too
 end
 T:raises_argument("new", 2, "number", "[no object]", "DisplayMode:new(1)", DisplayMode.new, DisplayMode, 1)
 
