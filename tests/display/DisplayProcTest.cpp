@@ -95,15 +95,16 @@ TEST_F(DisplayProc, TheScreenSaverAndMonitorPowerDownAreRefused)
 // callbacks as the table says; an error in on_unsuspend does not keep on_resize from running.
 TEST_F(DisplayProc, MenuSizeMoveAndFocusMessagesCallTheirCallbacks)
 {
-    ASSERT_EQ("", Run("calls = ''\n"
-                      "for _, name in ipairs({'on_gainfocus', 'on_losefocus', 'on_suspend', 'on_resize'}) do\n"
-                      "  display[name] = function(d) calls = calls .. name .. ' ' end\n"
-                      "end\n"
-                      "display.on_unsuspend = function() calls = calls .. 'on_unsuspend ' error('unsuspend') end\n"
-                      "assert(display:create('Messages', 320, 240, 32, true))"));
+    ASSERT_EQ("",
+        Run("calls = ''\n"
+            "for _, name in ipairs({'on_gainfocus', 'on_losefocus', 'on_suspend', 'on_resize'}) do\n"
+            "  display[name] = function(d) calls = calls .. name .. ' ' end\n"
+            "end\n"
+            "display.on_unsuspend = function() calls = calls .. 'on_unsuspend ' error('unsuspend') end\n"
+            "assert(display:create('Messages', 320, 240, 32, true))"));
     const platform::Hwnd window = display->window();
-    for (Message message : {Message::SetFocus, Message::KillFocus, Message::EnterMenuLoop, Message::ExitMenuLoop,
-             Message::EnterSizeMove, Message::ExitSizeMove})
+    for (Message message : { Message::SetFocus, Message::KillFocus, Message::EnterMenuLoop,
+             Message::ExitMenuLoop, Message::EnterSizeMove, Message::ExitSizeMove })
         platform::SendMessage(window, message);
     lua_getglobal(L, "calls");
     EXPECT_STREQ("on_gainfocus on_losefocus on_suspend on_unsuspend on_suspend on_unsuspend on_resize ",
