@@ -71,3 +71,19 @@ std::string ScriptFixture::Run(const char* chunk)
 {
     return Call(luaL_loadstring(L, chunk));
 }
+
+double ScriptFixture::Number(const char* global)
+{
+    lua_getglobal(L, global);
+    const double value = lua_tonumber(L, -1);
+    lua_pop(L, 1);
+    return value;
+}
+
+bool ScriptFixture::Boolean(const char* global)
+{
+    lua_getglobal(L, global);
+    const bool value = lua_toboolean(L, -1) != 0;
+    lua_pop(L, 1);
+    return value;
+}

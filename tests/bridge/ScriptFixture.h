@@ -18,6 +18,9 @@ protected:
     std::string RunFile(const char* relativePath);
     // Runs a chunk of Lua; returns "" or the error text.
     std::string Run(const char* chunk);
+    // A global read as a number / as a boolean.
+    double Number(const char* global);
+    bool Boolean(const char* global);
     // Closes the state now (collecting every Lua-owned object), as the host's finalisation does.
     void CloseState();
 

@@ -1,10 +1,10 @@
-// Color and the named colours through the script API: runs color.lua under the test runner.
-#include "ScriptFixture.h"
+// Color and the named colours through the script API: color.lua runs as the main script of the
+// real binary.
+#include <gtest/gtest.h>
 
-using ColorScript = ScriptFixture;
+#include "LuaSuite.h"
 
-TEST_F(ColorScript, ScriptChecksPass)
+TEST(ColorScript, ScriptChecksPassThroughTheBinary)
 {
-    EXPECT_EQ(RunFile("tests/drawing/color.lua"), "");
-    EXPECT_TRUE(handled.empty());
+    vorntest::ExpectLuaSuitePasses("tests/drawing/color.lua", "color");
 }

@@ -1,10 +1,9 @@
-// Point through the script API: runs point.lua under the host-like test runner.
-#include "ScriptFixture.h"
+// Point through the script API: point.lua runs as the main script of the real binary.
+#include <gtest/gtest.h>
 
-using PointScript = ScriptFixture;
+#include "LuaSuite.h"
 
-TEST_F(PointScript, ScriptChecksPass)
+TEST(PointScript, ScriptChecksPassThroughTheBinary)
 {
-    EXPECT_EQ(RunFile("tests/geometry/point.lua"), "");
-    EXPECT_TRUE(handled.empty());
+    vorntest::ExpectLuaSuitePasses("tests/geometry/point.lua", "point");
 }

@@ -29,33 +29,6 @@ bool StartsWith(const std::string& text, const std::string& prefix)
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
-// The child's environment: the test's own, cleaned of anything that could reach a real desktop
-// or change the runtime's automation behaviour, then the options applied.
-std::vector<std::string> ChildEnvironment(const RunOptions& options)
-{
-    std::map<std::string, std::string> env;
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        const std::string text = *entry;
-        const auto eq = text.find('=');
-        if (eq == std::string::npos)
-            continue;
-        const std::string name = text.substr(0, eq);
-        if (name == "DISPLAY" || name == "WAYLAND_DISPLAY" || StartsWith(name, "VORN_"))
-            continue;
-        env[name] = text.substr(eq + 1);
-    }
-    env["SDL_VIDEODRIVER"] = "dummy";
-    env["SDL_AUDIODRIVER"] = "dummy";
-    for (const auto& [name, value] : options.env)
-        env[name] = value;
-    for (const auto& name : options.unset)
-        env.erase(name);
-    std::vector<std::string> result;
-    for (const auto& [name, value] : env)
-        result.push_back(name + "=" + value);
-    return result;
-}
-
 // Reads both pipes until they close or the deadline passes.
 bool Drain(
     int outFd, int errFd, std::string& out, std::string& err, std::chrono::steady_clock::time_point deadline)
@@ -91,6 +64,33 @@ bool Drain(
 
 }  // namespace
 
+// The child's environment: the test's own, cleaned of anything that could reach a real desktop
+// or change the runtime's automation behaviour, then the options applied.
+std::vector<std::string> ChildEnvironment(const RunOptions& options)
+{
+    std::map<std::string, std::string> env;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        const std::string text = *entry;
+        const auto eq = text.find('=');
+        if (eq == std::string::npos)
+            continue;
+        const std::string name = text.substr(0, eq);
+        if (name == "DISPLAY" || name == "WAYLAND_DISPLAY" || StartsWith(name, "VORN_"))
+            continue;
+        env[name] = text.substr(eq + 1);
+    }
+    env["SDL_VIDEODRIVER"] = "dummy";
+    env["SDL_AUDIODRIVER"] = "dummy";
+    for (const auto& [name, value] : options.env)
+        env[name] = value;
+    for (const auto& name : options.unset)
+        env.erase(name);
+    std::vector<std::string> result;
+    for (const auto& [name, value] : env)
+        result.push_back(name + "=" + value);
+    return result;
+}
+
 std::filesystem::path VornBinary()
 {
     return VORN_TEST_BINARY;
@@ -99,6 +99,11 @@ std::filesystem::path VornBinary()
 std::filesystem::path TestPluginDir()
 {
     return VORN_TEST_PLUGIN_DIR;
+}
+
+std::filesystem::path SdlPluginDir()
+{
+    return VORN_SDL_PLUGIN_DIR;
 }
 
 std::vector<std::string> SplitLines(const std::string& text)
@@ -189,6 +194,14 @@ void GameFolder::UseTestPluginsAsDefaults() const
     CopyTestPlugin("TestVideo.so", "Plugins/VornDX8.so");
     CopyTestPlugin("TestInput.so", "Plugins/VornDI8.so");
     CopyTestPlugin("TestAudio.so", "Plugins/VornDS8.so");
+}
+
+void GameFolder::UseSdlPluginsAsDefaults() const
+{
+    std::filesystem::create_directories(path_ / "Plugins");
+    for (const char* name : {"VornDX8.so", "VornDI8.so", "VornDS8.so"})
+        std::filesystem::copy_file(
+            SdlPluginDir() / name, path_ / "Plugins" / name, std::filesystem::copy_options::overwrite_existing);
 }
 
 std::string GameFolder::Read(const std::string& relative) const

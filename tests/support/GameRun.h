@@ -13,6 +13,7 @@ namespace vorntest {
 // Where the build put things (compile definitions set by tests/CMakeLists.txt).
 std::filesystem::path VornBinary();
 std::filesystem::path TestPluginDir();
+std::filesystem::path SdlPluginDir();
 
 struct RunOptions {
     std::vector<std::string> args;             // argv[1..]
@@ -80,6 +81,8 @@ public:
     void CopyTestPlugin(const std::string& plugin, const std::string& relative) const;
     // Puts the test plugins at the default module paths (Plugins/VornDX8.so, VornDI8.so, VornDS8.so).
     void UseTestPluginsAsDefaults() const;
+    // Puts the real SDL plugins of the build at the default module paths.
+    void UseSdlPluginsAsDefaults() const;
     // Reads a file of the folder ("" when missing) and its lines.
     std::string Read(const std::string& relative) const;
     std::vector<std::string> ReadLines(const std::string& relative) const;
@@ -91,6 +94,10 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// The environment a run gets: the test's own without DISPLAY, WAYLAND_DISPLAY and VORN_*, with
+// SDL's dummy drivers, then the options' changes; as NAME=value entries.
+std::vector<std::string> ChildEnvironment(const RunOptions& options);
 
 // Splits text into lines (a trailing newline does not make an empty last line).
 std::vector<std::string> SplitLines(const std::string& text);

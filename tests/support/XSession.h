@@ -1,0 +1,69 @@
+// XSession: script tests against a real X server. XServer starts a private Xvfb (it picks a free
+// display number itself, so parallel tests never collide); RunningGame runs vorn on it in the
+// background so a test can wait for log lines, act with xdotool or ask the window to close, and
+// then collect the run's result as GameFolder::Run does.
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <string>
+
+#include "GameRun.h"
+
+namespace vorntest {
+
+class XServer {
+public:
+    // Starts Xvfb with one 1280x1024x24 screen; throws when it does not come up.
+    XServer();
+    ~XServer();
+    XServer(const XServer&) = delete;
+    XServer& operator=(const XServer&) = delete;
+
+    // ":N"
+    const std::string& Display() const { return display_; }
+
+    // Options for a run on this server: DISPLAY, SDL's X11 video driver, no session bus (libdbus
+    // would try to start one and leak on the failure, which the sanitizer build reports).
+    RunOptions Options() const;
+
+    // Runs `xdotool <arguments>` against this server; true when it exits 0. Its standard output,
+    // trimmed, goes to *output when given.
+    bool XdoTool(const std::string& arguments, std::string* output = nullptr) const;
+    // The id of the window whose title is exactly `title`, waiting up to `timeout`; 0 when none.
+    unsigned long FindWindow(const std::string& title,
+                             std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
+    // Asks a window to close as a window manager does (WM_DELETE_WINDOW through WM_PROTOCOLS).
+    bool RequestClose(unsigned long window) const;
+
+private:
+    pid_t pid_ = -1;
+    std::string display_;
+};
+
+// vorn running in the background in a game folder. Killed when destroyed if still running.
+class RunningGame {
+public:
+    RunningGame(const GameFolder& folder, const RunOptions& options);
+    ~RunningGame();
+    RunningGame(const RunningGame&) = delete;
+    RunningGame& operator=(const RunningGame&) = delete;
+
+    // Waits until a line of vorn.log contains `text`; false on timeout or when the process ended
+    // without writing it.
+    bool WaitForLog(const std::string& text,
+                    std::chrono::milliseconds timeout = std::chrono::seconds(15)) const;
+    // Whether the process is still running.
+    bool Running();
+    // Waits for the process to end (killing it after `timeout`) and collects its result.
+    RunResult Finish(std::chrono::milliseconds timeout = std::chrono::seconds(15));
+
+private:
+    const GameFolder& folder_;
+    pid_t pid_ = -1;
+    bool reaped_ = false;
+    int status_ = 0;
+};
+
+}  // namespace vorntest
