@@ -1,9 +1,12 @@
-// LuaDisplay: the device side of the display. The window itself (creation, placement, window
-// messages) and the scene's root list with the renderer arrive with the window layer and the
-// scene graph; until then there is never a window, so the window operations report failure.
+// LuaDisplay: the window operations once the window exists: visibility, title, destruction,
+// placement and fitting the window to a mode. Needs the platform window layer.
 #include "display/LuaDisplay.h"
 
+#include <algorithm>
+
 #include "Vorn/Log.h"
+#include "display/WindowSize.h"
+#include "platform/Messages.h"
 
 LuaDisplay::LuaDisplay(IVideo* video, DeviceHandle device)
     : video_(video)
@@ -11,7 +14,12 @@ LuaDisplay::LuaDisplay(IVideo* video, DeviceHandle device)
 {
 }
 
-LuaDisplay::~LuaDisplay() = default;
+LuaDisplay::~LuaDisplay()
+{
+    for (platform::Hwnd window : windows_)
+        if (platform::IsWindow(window))
+            platform::SetWindowUserData(window, nullptr);
+}
 
 bool LuaDisplay::get_window(WindowHandle* out) const
 {
@@ -21,59 +29,67 @@ bool LuaDisplay::get_window(WindowHandle* out) const
     return true;
 }
 
-bool LuaDisplay::get_mode(DisplayMode* mode)
+// The layer answers whether the window was visible before, not whether the call worked.
+bool LuaDisplay::show()
 {
-    return video_->GetMode(mode);
+    return platform::ShowWindow(window_, platform::ShowCommand::Show);
 }
 
-bool LuaDisplay::set_mode(const DisplayMode* mode)
+bool LuaDisplay::hide()
 {
-    DisplayMode current{};
-    if (!video_->GetMode(&current)) {
-        Vorn::Log::Output("[vorn]: cannot get current display mode\n");
+    return platform::ShowWindow(window_, platform::ShowCommand::Hide);
+}
+
+// on_destroy runs inside, on the caller's Lua thread.
+bool LuaDisplay::destroy(lua_State* L)
+{
+    if (window_ == nullptr) {
+        Vorn::Log::Output("Window already destroyed\n");
         return false;
     }
-    if (!resize(mode)) {
-        Vorn::Log::Output("[vorn] set_mode: failed to resize window\n");
+    const CallerScope scope(*this, L);
+    if (!platform::DestroyWindow(window_)) {
+        Vorn::Log::Output("Could not destroy window\n");
         return false;
     }
-    if (video_->SetMode(platform::GetNativeWindow(window_), mode))
-        return true;
-    Vorn::Log::Output("[vorn] set_mode [%d x %d x %d @ %dHz %s] failed.\n", static_cast<int>(mode->width),
-        static_cast<int>(mode->height), static_cast<int>(mode->depth), static_cast<int>(mode->refresh),
-        mode->windowed ? "win" : "fs");
-    resize(&current);
-    return false;
+    return true;
 }
 
-// The window layer fits the window to the mode; without a window there is nothing to fit.
-bool LuaDisplay::resize(const DisplayMode*)
+const char* LuaDisplay::get_title()
 {
-    return false;
+    title_ = platform::GetWindowText(window_);
+    return title_.empty() ? nullptr : title_.c_str();
 }
 
-// Placement changes need the window layer; without a window they fail.
+bool LuaDisplay::set_title(const char* title)
+{
+    if (title == nullptr || *title == '\0')
+        return false;
+    return platform::SetWindowText(window_, title);
+}
+
+bool LuaDisplay::resize(const DisplayMode* mode)
+{
+    platform::SetWindowPlacement(window_, platform::ShowCommand::Restore);
+    const display::WindowSize size = display::OuterSize(*mode);
+    return platform::SetWindowPos(window_, 0, 0, size.width, size.height, platform::kSwpShowWindow);
+}
+
 bool LuaDisplay::minimize()
 {
-    return false;
+    return platform::SetWindowPlacement(window_, platform::ShowCommand::ShowMinimized);
 }
 
 bool LuaDisplay::restore()
 {
-    return false;
+    return platform::SetWindowPlacement(window_, platform::ShowCommand::Restore);
 }
 
-// The device's frame: ready check, mode, begin, clear to black, end. Painting a not-ready window
-// black, the frustum and drawing the root list arrive with the window layer and the scene graph.
-void LuaDisplay::render()
+void LuaDisplay::WindowGone(platform::Hwnd window)
 {
-    if (!video_->Ready())
-        return;
-    DisplayMode mode{};
-    if (!video_->GetMode(&mode))
-        return;
-    const Color black{0, 0, 0};
-    video_->BeginFrame();
-    video_->Clear(&black);
-    video_->EndFrame();
+    windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
+    if (window != window_)
+        return; // a window replaced by a later create: the game window lives on
+    window_ = nullptr;
+    platform::PostQuit(0);
 }

@@ -1,5 +1,8 @@
 // TestVideo: a video plugin for tests. Exports "CreateVideo"; behaves as testplugins.cfg says and
-// records every call in testplugins.calls. Draws nothing.
+// records every call in testplugins.calls. Draws nothing; with video.geometry it also records the
+// game window's native (SDL) client size and position, which is how tests see the window layer.
+#include <SDL.h>
+
 #include "Control.h"
 #include "contracts/IVideo.h"
 
@@ -57,7 +60,10 @@ public:
     {
         Record("video SetMode %s %s", window != nullptr ? "window" : "no-window",
             testplugin::FormatMode(*mode).c_str());
-        if (SettingIs("video.setmode", "fail"))
+        if (window != nullptr)
+            windowId_ = SDL_GetWindowID(static_cast<SDL_Window*>(window));
+        RecordGeometry();
+        if (SettingIs("video.setmode", "fail") || Refused(*mode))
             return false;
         mode_ = *mode;
         hasMode_ = true;
@@ -66,6 +72,7 @@ public:
     bool GetMode(DisplayMode* out) override
     {
         Record("video GetMode");
+        RecordGeometry();
         if (!hasMode_)
             hasMode_ = testplugin::ParseMode(Setting("video.mode"), &mode_);
         if (hasMode_)
@@ -101,8 +108,35 @@ public:
     uint32_t TextureHeight(TextureHandle) override { return 0; }
 
 private:
+    // Whether video.refuse lists the mode.
+    static bool Refused(const DisplayMode& mode)
+    {
+        for (const auto& text : testplugin::SettingList("video.refuse")) {
+            DisplayMode refused{};
+            if (testplugin::ParseMode(text, &refused) && testplugin::FormatMode(refused) == testplugin::FormatMode(mode))
+                return true;
+        }
+        return false;
+    }
+    // With video.geometry = yes: the last SetMode window's client size and position, looked up by
+    // SDL's window id so that a destroyed window is never touched.
+    void RecordGeometry() const
+    {
+        if (!SettingIs("video.geometry", "yes") || windowId_ == 0)
+            return;
+        SDL_Window* window = SDL_GetWindowFromID(windowId_);
+        if (window == nullptr)
+            return;
+        int x = 0, y = 0, w = 0, h = 0;
+        SDL_GetWindowPosition(window, &x, &y);
+        SDL_GetWindowSize(window, &w, &h);
+        const bool shown = (SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN) != 0;
+        Record("video Window %dx%d at %d,%d %s", w, h, x, y, shown ? "shown" : "hidden");
+    }
+
     DisplayMode mode_{};
     bool hasMode_ = false;
+    uint32_t windowId_ = 0;
 };
 
 }  // namespace
