@@ -21,7 +21,7 @@ bool LuaInputDevice::KeyState(lua_Number& key, uint8_t ask) const
     const uint32_t code = input::KeyCodeFrom(key);
     key = code;
     uint8_t flag = ask;
-    input_->KeyState(device_, code, &flag);  // the answer travels in the flag; the result is unused
+    input_->KeyState(device_, code, &flag); // the answer travels in the flag; the result is unused
     return flag != 0;
 }
 

@@ -14,7 +14,8 @@ constexpr float kScale = 1.0f / 32768.0f;
 // Reads one axis into *reading (0 when the query fails). When it succeeds, tests whether the
 // reading differs from the property (scaled back by `sign` x 32768, truncated) and then stores
 // the scaled reading in the property. Returns whether the axis changed.
-bool ReadAxis(IInput* input, DeviceHandle device, uint32_t axis, float sign, float* property, int32_t* reading)
+bool ReadAxis(
+    IInput* input, DeviceHandle device, uint32_t axis, float sign, float* property, int32_t* reading)
 {
     int32_t value = 0;
     if (!input->Axis(device, axis, &value)) {
@@ -27,7 +28,7 @@ bool ReadAxis(IInput* input, DeviceHandle device, uint32_t axis, float sign, flo
     return changed;
 }
 
-}  // namespace
+} // namespace
 
 bool LuaJoystick::update()
 {

@@ -3,6 +3,6 @@
 
 bool LuaKeyboard::update()
 {
-    input_->Poll(device_);  // the keyboard's events do not depend on the poll's answer
+    input_->Poll(device_); // the keyboard's events do not depend on the poll's answer
     return dispatch_events();
 }

@@ -16,9 +16,9 @@ namespace {
 // size and the client area's size. False when any is missing or the client area is empty.
 struct Geometry {
     platform::Hwnd window = nullptr;
-    double modeWidth = 0, modeHeight = 0;    // W, H
-    double halfWidth = 0, halfHeight = 0;    // W/2, H/2 halved as integers
-    double clientWidth = 0, clientHeight = 0;  // cw, ch
+    double modeWidth = 0, modeHeight = 0; // W, H
+    double halfWidth = 0, halfHeight = 0; // W/2, H/2 halved as integers
+    double clientWidth = 0, clientHeight = 0; // cw, ch
 };
 
 bool ReadGeometry(Geometry* out)
@@ -26,16 +26,16 @@ bool ReadGeometry(Geometry* out)
     LuaDisplay* display = host::Devices().display;
     if (display == nullptr || display->window() == nullptr)
         return false;
-    DisplayMode mode{};
+    DisplayMode mode {};
     if (!display->get_mode(&mode))
         return false;
-    platform::Rect client{};
+    platform::Rect client {};
     if (!platform::GetClientRect(display->window(), &client))
         return false;
     const int cw = client.right - client.left;
     const int ch = client.bottom - client.top;
     if (cw <= 0 || ch <= 0)
-        return false;  // a minimised window: nothing to divide by
+        return false; // a minimised window: nothing to divide by
     out->window = display->window();
     out->modeWidth = mode.width;
     out->modeHeight = mode.height;
@@ -46,7 +46,7 @@ bool ReadGeometry(Geometry* out)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 bool LuaMouse::update()
 {
@@ -89,7 +89,7 @@ bool LuaMouse::read_cursor()
     LuaDisplay* display = host::Devices().display;
     if (display == nullptr || display->window() == nullptr)
         return false;
-    platform::Point point{};
+    platform::Point point {};
     if (!platform::GetCursorPos(&point))
         return false;
     x_ = point.x;
@@ -115,7 +115,7 @@ void LuaMouse::move_cursor(int32_t x, int32_t y)
     if (!ReadGeometry(&g) || g.modeWidth == 0 || g.modeHeight == 0)
         return;
     // The screen origin in client coordinates is minus the client area's screen position.
-    platform::Point origin{0, 0};
+    platform::Point origin { 0, 0 };
     if (!platform::ScreenToClient(g.window, &origin))
         return;
     const double px = (x + g.halfWidth) * g.clientWidth / g.modeWidth;

@@ -28,4 +28,4 @@ inline uint32_t KeyCodeFrom(double value)
     return static_cast<uint32_t>(Truncate<int64_t>(value));
 }
 
-}  // namespace input
+} // namespace input

@@ -21,4 +21,4 @@ bool CursorVisible(const std::string& displayName)
     return visible;
 }
 
-}  // namespace inputtest
+} // namespace inputtest

@@ -9,4 +9,4 @@ namespace inputtest {
 // False when the cursor is blank (hidden) or the server cannot be reached.
 bool CursorVisible(const std::string& display);
 
-}  // namespace inputtest
+} // namespace inputtest

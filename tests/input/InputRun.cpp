@@ -15,7 +15,7 @@ end
 StopTimer:start(1, true)
 )";
 
-}  // namespace
+} // namespace
 
 ScriptRun RunInWindow(const std::string& config, const std::string& script)
 {
@@ -45,4 +45,4 @@ std::vector<std::string> CallsOfFrame(const std::vector<std::string>& calls, int
     return lines;
 }
 
-}  // namespace inputtest
+} // namespace inputtest

@@ -11,8 +11,8 @@ namespace inputtest {
 
 struct ScriptRun {
     vorntest::RunResult run;
-    std::vector<std::string> printed;  // standard output, one line per print
-    std::vector<std::string> calls;    // testplugins.calls
+    std::vector<std::string> printed; // standard output, one line per print
+    std::vector<std::string> calls; // testplugins.calls
 };
 
 // Runs `script` after a prelude that creates the window and destroys it after 100 ticks of a 1 ms
@@ -22,4 +22,4 @@ ScriptRun RunInWindow(const std::string& config, const std::string& script);
 // The call-record lines of frame `frame` (from its "input Update" to the next one), from 1.
 std::vector<std::string> CallsOfFrame(const std::vector<std::string>& calls, int frame);
 
-}  // namespace inputtest
+} // namespace inputtest

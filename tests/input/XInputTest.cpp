@@ -52,7 +52,8 @@ protected:
     {
         game.UseSdlPluginsAsDefaults();
         game.WriteScript("main.lua", kScript);
-        run = std::make_unique<vorntest::RunningGame>(game, server.Options().Env("VORN_MESSAGEBOX", "cancel"));
+        run = std::make_unique<vorntest::RunningGame>(
+            game, server.Options().Env("VORN_MESSAGEBOX", "cancel"));
         ASSERT_TRUE(run->WaitForLog("entering main loop")) << game.Read("vorn.log");
         window = server.FindWindow("input x");
         ASSERT_NE(0u, window);
@@ -191,4 +192,4 @@ TEST_F(XInput, TwoHidesAndOneShowLeaveTheCursorHidden)
     EXPECT_FALSE(inputtest::CursorVisible(server.Display()));
 }
 
-}  // namespace
+} // namespace
