@@ -28,6 +28,7 @@ keyboard.on_press = function(c)
     say("press", c)
     if c == KEY_S then mouse:set_cursor_pos(0, 0) say("placed") end
     if c == KEY_H then mouse:hide_cursor() mouse:hide_cursor() mouse:show_cursor() say("hid") end
+    if c == KEY_V then mouse:show_cursor() say("shown") end
 end
 keyboard.on_release = function(c) say("release", c) end
 mouse.on_press = function(c) say("mpress", c) end
@@ -179,7 +180,7 @@ TEST_F(XInput, SetCursorPosPlacesTheCursorAtTheClientCentre)
     EXPECT_EQ(value(geometry, "Y") + 240, value(location, "Y")) << geometry << "\n" << location;
 }
 
-TEST_F(XInput, TwoHidesAndOneShowLeaveTheCursorHidden)
+TEST_F(XInput, HidingNestsTwoHidesNeedTwoShows)
 {
     Xdo("mousemove --window " + Id() + " 200 200");
     ASSERT_TRUE(PointerReads(200, 200, -120, 40));
@@ -190,6 +191,11 @@ TEST_F(XInput, TwoHidesAndOneShowLeaveTheCursorHidden)
     Xdo("mousemove --window " + Id() + " 210 200");
     ASSERT_TRUE(PointerReads(210, 200, -110, 40));
     EXPECT_FALSE(inputtest::CursorVisible(server.Display()));
+    Xdo("key v");
+    ASSERT_TRUE(WaitForLine("shown"));
+    Xdo("mousemove --window " + Id() + " 200 200");
+    ASSERT_TRUE(PointerReads(200, 200, -120, 40));
+    EXPECT_TRUE(inputtest::CursorVisible(server.Display())) << "the second show balances the hides";
 }
 
 } // namespace
