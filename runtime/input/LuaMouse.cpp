@@ -2,6 +2,7 @@
 // Needs the display (its window and current mode) and the platform's window and cursor calls.
 #include "input/LuaMouse.h"
 
+#include "Vorn/Log.h"
 #include "bridge/Callback.h"
 #include "bridge/ScriptState.h"
 #include "display/LuaDisplay.h"
@@ -10,19 +11,22 @@
 #include "platform/Cursor.h"
 #include "platform/Window.h"
 
-namespace {
+namespace input {
 
 // What converting between screen and display coordinates needs: the window, the display mode's
-// size and the client area's size. False when any is missing or the client area is empty.
-struct Geometry {
+// size and the client area's size.
+struct ClientGeometry {
     platform::Hwnd window = nullptr;
     double modeWidth = 0, modeHeight = 0; // W, H
     double halfWidth = 0, halfHeight = 0; // W/2, H/2 halved as integers
     double clientWidth = 0, clientHeight = 0; // cw, ch
 };
 
-bool ReadGeometry(Geometry* out)
+// Fills *out; false when the display, its window, its mode or its client area is missing, with
+// *emptyClient set when only the client area's size is zero.
+bool ReadClientGeometry(ClientGeometry* out, bool* emptyClient)
 {
+    *emptyClient = false;
     LuaDisplay* display = host::Devices().display;
     if (display == nullptr || display->window() == nullptr)
         return false;
@@ -34,8 +38,10 @@ bool ReadGeometry(Geometry* out)
         return false;
     const int cw = client.right - client.left;
     const int ch = client.bottom - client.top;
-    if (cw <= 0 || ch <= 0)
-        return false; // a minimised window: nothing to divide by
+    if (cw <= 0 || ch <= 0) {
+        *emptyClient = true; // a minimised window: nothing to divide by
+        return false;
+    }
     out->window = display->window();
     out->modeWidth = mode.width;
     out->modeHeight = mode.height;
@@ -46,7 +52,7 @@ bool ReadGeometry(Geometry* out)
     return true;
 }
 
-} // namespace
+} // namespace input
 
 bool LuaMouse::update()
 {
@@ -94,7 +100,7 @@ bool LuaMouse::read_cursor()
         return false;
     x_ = point.x;
     y_ = point.y;
-    Geometry g;
+    input::ClientGeometry g;
     if (!ReadGeometry(&g))
         return false;
     if (!platform::ScreenToClient(g.window, &point))
@@ -111,7 +117,7 @@ void LuaMouse::move_cursor(int32_t x, int32_t y)
 {
     x_ = x;
     y_ = y;
-    Geometry g;
+    input::ClientGeometry g;
     if (!ReadGeometry(&g) || g.modeWidth == 0 || g.modeHeight == 0)
         return;
     // The screen origin in client coordinates is minus the client area's screen position.
@@ -121,6 +127,18 @@ void LuaMouse::move_cursor(int32_t x, int32_t y)
     const double px = (x + g.halfWidth) * g.clientWidth / g.modeWidth;
     const double py = (g.halfHeight - y) * g.clientHeight / g.modeHeight;
     platform::SetCursorPos(input::Truncate<int32_t>(px - origin.x), input::Truncate<int32_t>(py - origin.y));
+}
+
+// Logs an empty client area once each time the window becomes empty, not every frame.
+bool LuaMouse::ReadGeometry(input::ClientGeometry* g)
+{
+    bool emptyClient = false;
+    const bool good = input::ReadClientGeometry(g, &emptyClient);
+    if (emptyClient && !reportedEmpty_)
+        Vorn::Log::Output(
+            "[vorn] mouse: the window's client area is empty; the cursor is not read or placed.\n");
+    reportedEmpty_ = emptyClient;
+    return good;
 }
 
 void LuaMouse::set_xaxis(double x)

@@ -7,6 +7,10 @@
 
 #include "input/LuaInputDevice.h"
 
+namespace input {
+struct ClientGeometry;
+}
+
 class LuaMouse : public LuaInputDevice {
 public:
     using LuaInputDevice::LuaInputDevice;
@@ -38,8 +42,12 @@ public:
     bridge::LuaRef& OnWheelMove() { return on_wheelmove_; }
 
 private:
+    // The display's geometry for the conversions (see LuaMouse.cpp); false when incomplete.
+    bool ReadGeometry(input::ClientGeometry* g);
+
     int32_t x_ = 0;
     int32_t y_ = 0;
     bridge::LuaRef on_move_;
     bridge::LuaRef on_wheelmove_;
+    bool reportedEmpty_ = false; // the empty client area has been logged
 };
