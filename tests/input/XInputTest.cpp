@@ -35,9 +35,14 @@ mouse.on_press = function(c) say("mpress", c) end
 mouse.on_release = function(c) say("mrelease", c) end
 mouse.on_move = function(dx, dy) say("move", dx, dy) end
 mouse.on_wheelmove = function(dz) say("wheel", dz) end
-local x, y
+local x, y, aDown
 Watch = Timer()
 Watch.on_tick = function()
+    local down, code = keyboard:is_down(KEY_A)
+    if down ~= aDown then
+        aDown = down
+        say("down", tostring(down), code)
+    end
     if mouse.xaxis ~= x or mouse.yaxis ~= y then
         x, y = mouse.xaxis, mouse.yaxis
         say("pos", x, y)
@@ -128,6 +133,15 @@ TEST_F(XInput, KeysReachOnPressAndOnReleaseWithTheirCodes)
     Xdo("key space");
     EXPECT_TRUE(WaitForLine("press 72"));
     EXPECT_TRUE(WaitForLine("release 72"));
+}
+
+TEST_F(XInput, IsDownFollowsAHeldKey)
+{
+    // The first frames reported "down false 45" before the set-up's wait.
+    Xdo("keydown a");
+    EXPECT_TRUE(WaitForLine("down true 45"));
+    Xdo("keyup a");
+    EXPECT_TRUE(WaitForLine("down false 45"));
 }
 
 TEST_F(XInput, ButtonsMotionAndWheelReachTheMouse)
