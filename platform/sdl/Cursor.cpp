@@ -26,6 +26,17 @@ bool GetCursorPos(Point* point)
 {
     if (point == nullptr || !sdl::EnsureVideo())
         return false;
+    // SDL's global position is refreshed only by raw device motion on X11, so it misses warps
+    // (SetCursorPos, other programs). Over one of our windows, the window's position plus the
+    // pointer's place in it follows every motion event instead.
+    if (SDL_Window* focus = SDL_GetMouseFocus()) {
+        int windowX = 0, windowY = 0;
+        SDL_GetWindowPosition(focus, &windowX, &windowY);
+        SDL_GetMouseState(&point->x, &point->y);
+        point->x += windowX;
+        point->y += windowY;
+        return true;
+    }
     SDL_GetGlobalMouseState(&point->x, &point->y);
     return true;
 }

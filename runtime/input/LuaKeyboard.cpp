@@ -1,9 +1,8 @@
-// LuaKeyboard: polls the keyboard once per frame. Dispatching its button events to on_press and
-// on_release arrives with the input package.
+// LuaKeyboard: polls the keyboard once per frame and dispatches its button events.
 #include "input/LuaKeyboard.h"
 
 bool LuaKeyboard::update()
 {
-    input_->Poll(device_);
-    return true;
+    input_->Poll(device_); // the keyboard's events do not depend on the poll's answer
+    return dispatch_events();
 }

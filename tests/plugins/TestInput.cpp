@@ -1,6 +1,8 @@
 // TestInput: an input plugin for tests with a keyboard, a mouse and a joystick. Exports
 // "CreateInput"; behaves as testplugins.cfg says and records every call in testplugins.calls.
 #include <map>
+#include <string>
+#include <vector>
 
 #include "Control.h"
 #include "contracts/IInput.h"
@@ -50,7 +52,17 @@ public:
         Record("input Initialize");
         return !SettingIs("input.initialize", "fail");
     }
-    void Update() override { Record("input Update"); }
+    // Frames are counted by Update calls: frame 1 is the first. The events scripted for the
+    // frame join the devices' queues here, as a real plugin's would.
+    void Update() override
+    {
+        Record("input Update");
+        ++frame_;
+        for (uint32_t subclass : {DEV_SUBCLASS_KEYBOARD, DEV_SUBCLASS_MOUSE, DEV_SUBCLASS_JOYSTICK}) {
+            const DeviceHandle device = kHandleBase + subclass;
+            Parse(testplugin::SettingList(Key(device, "events." + std::to_string(frame_))), &queued_[device]);
+        }
+    }
     void Shutdown() override { Record("input Shutdown"); }
     bool EnumerateDevices(uint32_t subclass, DeviceEnumCallback callback, void* context) override
     {
@@ -97,7 +109,10 @@ public:
     bool Axis(DeviceHandle device, uint32_t axis, int32_t* out) override
     {
         Record("input Axis %u %u", device, axis);
-        const std::string value = Setting(Key(device, "axis" + std::to_string(axis)));
+        const std::string name = "axis" + std::to_string(axis);
+        std::string value = Setting(Key(device, name + "." + std::to_string(frame_)));
+        if (value.empty())
+            value = Setting(Key(device, name));
         if (value.empty())
             return false;
         *out = static_cast<int32_t>(std::stol(value));
@@ -113,17 +128,31 @@ public:
         Record("input Events %u", device);
         if (SettingIs(Key(device, "events"), "fail"))
             return false;
-        // Each listed event ("45+" press, "45-" release) is delivered once, on the first read.
-        if (delivered_[device]++ == 0) {
-            for (const auto& item : testplugin::SettingList(Key(device, "events"))) {
-                if (item.size() >= 2)
-                    out->push_back(ButtonEvent{static_cast<uint32_t>(std::stoul(item)), item.back() == '+'});
-            }
+        // The events listed without a frame are delivered once, on the first read.
+        if (delivered_[device]++ == 0)
+            Parse(testplugin::SettingList(Key(device, "events")), out);
+        // The queued ones are handed over even when the read then fails, so the runtime has to
+        // discard them itself.
+        out->insert(out->end(), queued_[device].begin(), queued_[device].end());
+        queued_[device].clear();
+        for (const auto& item : testplugin::SettingList(Key(device, "eventsfail"))) {
+            if (item == std::to_string(frame_))
+                return false;
         }
         return true;
     }
 
 private:
+    // Appends the events of a list ("45+" press, "45-" release); malformed items are skipped.
+    static void Parse(const std::vector<std::string>& items, ButtonEventList* out)
+    {
+        for (const auto& item : items) {
+            if (item.size() >= 2 && (item.back() == '+' || item.back() == '-')
+                && item.find_first_not_of("0123456789") == item.size() - 1)
+                out->push_back(ButtonEvent{static_cast<uint32_t>(std::stoul(item)), item.back() == '+'});
+        }
+    }
+
     // "<device>.<what>" for an opened device's handle.
     static std::string Key(DeviceHandle device, const std::string& what)
     {
@@ -131,6 +160,8 @@ private:
     }
 
     std::map<DeviceHandle, int> delivered_;
+    std::map<DeviceHandle, ButtonEventList> queued_;
+    int frame_ = 0;
 };
 
 }  // namespace
