@@ -53,10 +53,17 @@ if mouse then
         shown.button = describe(code)
         show("button")
     end
-    mouse.on_move = function()
-        shown.mouse = string.format("%d, %d", mouse.xaxis or 0, mouse.yaxis or 0)
-        show("mouse")
+    -- The pointer's position in display coordinates (origin at the centre, y up), looked at ten
+    -- times a second: it changes when the pointer enters the window as well as when it moves.
+    pointer = Timer()
+    pointer.on_tick = function()
+        local position = string.format("%d, %d", mouse.xaxis or 0, mouse.yaxis or 0)
+        if position ~= shown.mouse then
+            shown.mouse = position
+            show("mouse")
+        end
     end
+    pointer:start(100, true)
 end
 
 show("start")

@@ -171,4 +171,45 @@ TEST(DisplayX11, TheBundledGameOpensItsWindowAndClosingItEndsTheGame)
     EXPECT_EQ("start: Vorn - key - - mouse 0, 0 - button -\nVorn: window closed\n", result.out);
 }
 
+// Waits until the window's title contains `part`; the title it last saw goes to *title.
+bool WaitForTitle(const XServer& server, unsigned long window, const std::string& part, std::string* title)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (server.XdoTool("getwindowname " + std::to_string(window), title)
+            && title->find(part) != std::string::npos)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}
+
+// Keys, the pointer and its buttons reach the bundled game's title; Escape ends the game.
+TEST(DisplayX11, TheBundledGameShowsKeysAndTheMouseAndEndsOnEscape)
+{
+    XServer server;
+    GameFolder game;
+    game.UseSdlPluginsAsDefaults();
+    game.Write("Scripts/main.lua", ReadFile(vorntest::VornBinary().parent_path() / "Scripts" / "main.lua"));
+    RunningGame run(game, server.Options());
+    const unsigned long window = server.FindWindow("Vorn - key - - mouse 0, 0 - button -");
+    ASSERT_NE(0u, window);
+    const std::string id = std::to_string(window);
+    ASSERT_TRUE(server.XdoTool("windowfocus --sync " + id));
+    std::string title;
+    ASSERT_TRUE(server.XdoTool("key --window " + id + " a"));
+    EXPECT_TRUE(WaitForTitle(server, window, "key KEY_A", &title)) << title;
+    // 20 pixels right of and 10 above the client area's centre: display coordinates (20, 10).
+    ASSERT_TRUE(server.XdoTool("mousemove --window " + id + " 340 230"));
+    EXPECT_TRUE(WaitForTitle(server, window, "mouse 20, 10", &title)) << title;
+    ASSERT_TRUE(server.XdoTool("click --window " + id + " 1"));
+    EXPECT_TRUE(WaitForTitle(server, window, "button MBUTTON_LEFT", &title)) << title;
+    ASSERT_TRUE(server.XdoTool("key --window " + id + " Escape"));
+    const auto result = run.Finish();
+    ASSERT_FALSE(result.timedOut) << result.Describe();
+    EXPECT_EQ(0, result.exitCode) << result.Describe();
+    EXPECT_NE(std::string::npos, result.out.find("key: Vorn - key KEY_ESCAPE")) << result.out;
+    EXPECT_NE(std::string::npos, result.out.find("Vorn: window closed")) << result.out;
+}
+
 } // namespace
