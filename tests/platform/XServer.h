@@ -1,9 +1,6 @@
-// XServer: a private Xvfb for one test program. Started before the first test (the server picks a
-// free display number itself and reports it through -displayfd, so parallel runs never collide),
-// exported as DISPLAY for SDL and xdotool, and stopped after the last test.
+// XServer: a private Xvfb for one test program (the harness's, see tests/support/XSession.h),
+// exported as DISPLAY for SDL and xdotool before the first test and stopped after the last.
 #pragma once
-
-#include <sys/types.h>
 
 #include <string>
 
@@ -16,7 +13,4 @@ public:
 
     // Runs an xdotool command line against the server; true when it exits 0.
     static bool XdoTool(const std::string& arguments);
-
-private:
-    pid_t pid_ = -1;
 };

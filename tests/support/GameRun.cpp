@@ -217,11 +217,11 @@ std::vector<std::string> GameFolder::ReadLines(const std::string& relative) cons
     return SplitLines(Read(relative));
 }
 
-RunResult GameFolder::Run(const RunOptions& options) const
+pid_t SpawnVorn(const std::filesystem::path& folder, const RunOptions& options, int outFd, int errFd)
 {
     // Everything the child needs is prepared before fork: only async-signal-safe calls after it.
     const std::string binary = VornBinary().string();
-    const std::string dir = path_.string();
+    const std::string dir = folder.string();
     std::vector<std::string> args{binary};
     args.insert(args.end(), options.args.begin(), options.args.end());
     const std::vector<std::string> env = ChildEnvironment(options);
@@ -234,16 +234,12 @@ RunResult GameFolder::Run(const RunOptions& options) const
         envp.push_back(const_cast<char*>(entry.c_str()));
     envp.push_back(nullptr);
 
-    int outPipe[2];
-    int errPipe[2];
-    if (pipe2(outPipe, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0)
-        throw std::runtime_error("pipe failed");
     const pid_t pid = fork();
     if (pid < 0)
         throw std::runtime_error("fork failed");
     if (pid == 0) {
-        dup2(outPipe[1], STDOUT_FILENO);
-        dup2(errPipe[1], STDERR_FILENO);
+        dup2(outFd, STDOUT_FILENO);
+        dup2(errFd, STDERR_FILENO);
         const int devnull = open("/dev/null", O_RDONLY);
         if (devnull >= 0)
             dup2(devnull, STDIN_FILENO);
@@ -252,6 +248,16 @@ RunResult GameFolder::Run(const RunOptions& options) const
         execve(argv[0], argv.data(), envp.data());
         _exit(127);
     }
+    return pid;
+}
+
+RunResult GameFolder::Run(const RunOptions& options) const
+{
+    int outPipe[2];
+    int errPipe[2];
+    if (pipe2(outPipe, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0)
+        throw std::runtime_error("pipe failed");
+    const pid_t pid = SpawnVorn(path_, options, outPipe[1], errPipe[1]);
     close(outPipe[1]);
     close(errPipe[1]);
 

@@ -2,6 +2,8 @@
 // (exit code, standard error, vorn.log, the answers of its message boxes). Needs POSIX fork/exec.
 #pragma once
 
+#include <sys/types.h>
+
 #include <chrono>
 #include <filesystem>
 #include <map>
@@ -98,6 +100,10 @@ private:
 // The environment a run gets: the test's own without DISPLAY, WAYLAND_DISPLAY and VORN_*, with
 // SDL's dummy drivers, then the options' changes; as NAME=value entries.
 std::vector<std::string> ChildEnvironment(const RunOptions& options);
+
+// Starts vorn in `folder` with the options' arguments and environment, standard output and error
+// going to the two descriptors; returns the child's pid.
+pid_t SpawnVorn(const std::filesystem::path& folder, const RunOptions& options, int outFd, int errFd);
 
 // Splits text into lines (a trailing newline does not make an empty last line).
 std::vector<std::string> SplitLines(const std::string& text);
