@@ -8,6 +8,7 @@ packages=(
   libinih-dev                               # settings.ini
   libgtest-dev googletest                   # unit tests
   xvfb xauth xdotool x11-utils              # headless X server and real input for script tests
+  libx11-dev libxfixes-dev                  # tests: close requests and cursor visibility through Xlib
   valgrind                                  # bench/callgrind.sh: instructions per call
 )
 sudo=""
