@@ -1,4 +1,4 @@
-// AudioFormat: the accepted formats and their SDL specs.
+// AudioFormat: the accepted formats and the SDL requests for them.
 #include "AudioFormat.h"
 
 namespace sdlaudio {
@@ -23,15 +23,15 @@ bool IsSupported(const AudioMode& mode)
 
 SDL_AudioSpec SpecFor(const AudioMode& mode, SDL_AudioCallback callback, void* userdata)
 {
-    SDL_AudioSpec spec {};
-    spec.freq = mode.rate;
-    spec.format = mode.bps == 8 ? AUDIO_U8 : (mode.bps == 16 ? AUDIO_S16SYS : AUDIO_S32SYS);
-    spec.channels = static_cast<Uint8>(mode.channels);
+    SDL_AudioSpec request {};
+    request.freq = mode.rate;
+    request.format = mode.bps == 8 ? AUDIO_U8 : (mode.bps == 16 ? AUDIO_S16SYS : AUDIO_S32SYS);
+    request.channels = static_cast<Uint8>(mode.channels);
     // About 23 ms at 44.1 kHz: short enough for game sounds, long enough not to starve.
-    spec.samples = 1024;
-    spec.callback = callback;
-    spec.userdata = userdata;
-    return spec;
+    request.samples = 1024;
+    request.callback = callback;
+    request.userdata = userdata;
+    return request;
 }
 
 } // namespace sdlaudio

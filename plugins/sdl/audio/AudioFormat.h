@@ -1,4 +1,4 @@
-// AudioFormat: which output formats the plugin accepts and how they map to SDL's audio specs.
+// AudioFormat: which output formats the plugin accepts and how they map to SDL audio requests.
 // Accepted: 8 (unsigned), 16 or 32 (signed) bits; 1, 2, 4, 6 or 8 channels; 8000..192000 Hz.
 #pragma once
 
@@ -13,7 +13,7 @@ AudioMode DefaultMode();
 
 bool IsSupported(const AudioMode& mode);
 
-// The SDL spec asking for exactly this format (SDL converts to the hardware's own).
+// The SDL request for exactly this format (SDL converts to the hardware's own).
 SDL_AudioSpec SpecFor(const AudioMode& mode, SDL_AudioCallback callback, void* userdata);
 
 } // namespace sdlaudio

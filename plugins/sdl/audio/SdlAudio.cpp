@@ -117,8 +117,8 @@ bool SdlAudio::FindDefaultDevice(uint32_t subclass, DeviceInfo* out)
     // The default is the system's own choice, opened without a name; listed by name when SDL
     // can tell which device that is.
     char* name = nullptr;
-    SDL_AudioSpec spec;
-    if (SDL_GetDefaultAudioInfo(&name, &spec, 0) == 0 && name != nullptr) {
+    SDL_AudioSpec format;
+    if (SDL_GetDefaultAudioInfo(&name, &format, 0) == 0 && name != nullptr) {
         for (int i = 0; i < count; ++i) {
             const char* listed = SDL_GetAudioDeviceName(i, 0);
             if (listed != nullptr && std::string(listed) == name) {
