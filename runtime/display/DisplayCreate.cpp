@@ -5,7 +5,7 @@
 #include "bridge/Errors.h"
 #include "display/DisplayWindowProc.h"
 #include "display/LuaDisplay.h"
-#include "display/ModeFields.h"
+#include "bridge/Numbers.h"
 #include "display/WindowSize.h"
 #include "host/Devices.h"
 #include "input/LuaJoystick.h"
@@ -29,11 +29,11 @@ bool LuaDisplay::create(
     if (title == nullptr)
         bridge::RaiseMessage(L, "Invalid argument #2 to create: title expected, got nil");
     DisplayMode mode {};
-    mode.width = display::ModeField(width);
-    mode.height = display::ModeField(height);
-    mode.depth = display::ModeField(depth);
+    mode.width = bridge::TruncateWrapped(width);
+    mode.height = bridge::TruncateWrapped(height);
+    mode.depth = bridge::TruncateWrapped(depth);
     mode.windowed = windowed;
-    mode.refresh = display::ModeField(refresh);
+    mode.refresh = bridge::TruncateWrapped(refresh);
     if (!Open(L, title, mode))
         return false;
     host::DeviceSet& devices = host::Devices();

@@ -7,7 +7,7 @@
 #include "bridge/Errors.h"
 #include "bridge/GlueNew.h"
 #include "display/LuaDisplay.h"
-#include "display/ModeFields.h"
+#include "bridge/Numbers.h"
 
 // DisplayMode is the plugins' plain record with no constructor of its own; a script's new record
 // starts zeroed (all numbers 0, windowed false) rather than with whatever memory held.
@@ -24,7 +24,7 @@ template <uint32_t DisplayMode::*Field> int SetModeField(lua_State* L, const cha
     tolua_Error err;
     if (!tolua_isnumber(L, 2, 0, &err))
         bridge::RaiseAssignmentError(L, &err);
-    self->*Field = display::ModeField(tolua_tonumber(L, 2, 0));
+    self->*Field = bridge::TruncateWrapped(tolua_tonumber(L, 2, 0));
     return 0;
 }
 

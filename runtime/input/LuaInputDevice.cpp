@@ -6,7 +6,18 @@
 #include "bridge/ScriptState.h"
 #include "display/LuaDisplay.h"
 #include "host/Devices.h"
-#include "input/Truncate.h"
+#include "bridge/Numbers.h"
+
+namespace {
+
+// A key code from a script's number: truncated toward zero, then taken modulo 2^32 as the
+// unsigned code the plugin gets (-1 asks about 4294967295); no range check on the code itself.
+uint32_t KeyCodeFrom(double value)
+{
+    return static_cast<uint32_t>(bridge::Truncate<int64_t>(value));
+}
+
+} // namespace
 
 LuaInputDevice::LuaInputDevice(IInput* input, DeviceHandle device)
     : input_(input)
@@ -18,7 +29,7 @@ LuaInputDevice::~LuaInputDevice() = default;
 
 bool LuaInputDevice::KeyState(lua_Number& key, uint8_t ask) const
 {
-    const uint32_t code = input::KeyCodeFrom(key);
+    const uint32_t code = KeyCodeFrom(key);
     key = code;
     uint8_t flag = ask;
     input_->KeyState(device_, code, &flag); // the answer travels in the flag; the result is unused

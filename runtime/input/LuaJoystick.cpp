@@ -4,7 +4,7 @@
 
 #include "bridge/Callback.h"
 #include "bridge/ScriptState.h"
-#include "input/Truncate.h"
+#include "bridge/Numbers.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ bool ReadAxis(
         return false;
     }
     *reading = value;
-    const bool changed = input::Truncate<int64_t>(static_cast<double>(*property) * sign * 32768.0) != value;
+    const bool changed = bridge::Truncate<int64_t>(static_cast<double>(*property) * sign * 32768.0) != value;
     *property = static_cast<float>(value) * (sign * kScale);
     return changed;
 }

@@ -7,7 +7,7 @@
 #include "bridge/ScriptState.h"
 #include "display/LuaDisplay.h"
 #include "host/Devices.h"
-#include "input/Truncate.h"
+#include "bridge/Numbers.h"
 #include "platform/Cursor.h"
 #include "platform/Window.h"
 
@@ -105,8 +105,8 @@ bool LuaMouse::read_cursor()
         return false;
     if (!platform::ScreenToClient(g.window, &point))
         return false;
-    x_ = input::Truncate<int32_t>(point.x / g.clientWidth * g.modeWidth - g.halfWidth);
-    y_ = input::Truncate<int32_t>(g.halfHeight - point.y / g.clientHeight * g.modeHeight);
+    x_ = bridge::Truncate<int32_t>(point.x / g.clientWidth * g.modeWidth - g.halfWidth);
+    y_ = bridge::Truncate<int32_t>(g.halfHeight - point.y / g.clientHeight * g.modeHeight);
     return true;
 }
 
@@ -126,7 +126,7 @@ void LuaMouse::move_cursor(int32_t x, int32_t y)
         return;
     const double px = (x + g.halfWidth) * g.clientWidth / g.modeWidth;
     const double py = (g.halfHeight - y) * g.clientHeight / g.modeHeight;
-    platform::SetCursorPos(input::Truncate<int32_t>(px - origin.x), input::Truncate<int32_t>(py - origin.y));
+    platform::SetCursorPos(bridge::Truncate<int32_t>(px - origin.x), bridge::Truncate<int32_t>(py - origin.y));
 }
 
 // Logs an empty client area once each time the window becomes empty, not every frame.
@@ -143,17 +143,17 @@ bool LuaMouse::ReadGeometry(input::ClientGeometry* g)
 
 void LuaMouse::set_xaxis(double x)
 {
-    move_cursor(input::Truncate<int32_t>(x), y_);
+    move_cursor(bridge::Truncate<int32_t>(x), y_);
 }
 
 void LuaMouse::set_yaxis(double y)
 {
-    move_cursor(x_, input::Truncate<int32_t>(y));
+    move_cursor(x_, bridge::Truncate<int32_t>(y));
 }
 
 void LuaMouse::set_cursor_pos(double x, double y)
 {
-    move_cursor(input::Truncate<int32_t>(x), input::Truncate<int32_t>(y));
+    move_cursor(bridge::Truncate<int32_t>(x), bridge::Truncate<int32_t>(y));
 }
 
 void LuaMouse::show_cursor()

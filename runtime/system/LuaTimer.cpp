@@ -7,22 +7,10 @@
 #include <tolua++.h>
 
 #include "bridge/Callback.h"
+#include "bridge/Numbers.h"
 #include "system/Clock.h"
 
 namespace {
-
-// Script numbers to a 32-bit integer, truncating toward zero; out-of-range values saturate and NaN
-// reads as 0, so no script value makes the conversion undefined.
-int32_t TruncateToInt32(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    if (value >= static_cast<double>(std::numeric_limits<int32_t>::max()))
-        return std::numeric_limits<int32_t>::max();
-    if (value <= static_cast<double>(std::numeric_limits<int32_t>::min()))
-        return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(value);
-}
 
 // Whether a Lua-owned object has lost its userdata to the collector, which will delete it at its
 // finalisation. tolua++ keeps owned objects in the registry's "tolua_gc" table and live userdata
@@ -73,7 +61,7 @@ LuaTimer::~LuaTimer()
 
 void LuaTimer::set_interval(double milliseconds)
 {
-    interval_ = TruncateToInt32(milliseconds);
+    interval_ = bridge::Truncate<int32_t>(milliseconds);
 }
 
 void LuaTimer::set_paused(bool paused)
