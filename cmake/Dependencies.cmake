@@ -7,6 +7,13 @@ pkg_check_modules(LUA REQUIRED IMPORTED_TARGET lua5.1)
 pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
 pkg_check_modules(SDL2_IMAGE REQUIRED IMPORTED_TARGET SDL2_image)
 pkg_check_modules(INIH REQUIRED IMPORTED_TARGET inih)
+pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)
+pkg_check_modules(FREETYPE REQUIRED IMPORTED_TARGET freetype2)
+pkg_check_modules(HARFBUZZ REQUIRED IMPORTED_TARGET harfbuzz)
+pkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)
+pkg_check_modules(SNDFILE REQUIRED IMPORTED_TARGET sndfile)
+pkg_check_modules(POLYCLIPPING REQUIRED IMPORTED_TARGET polyclipping)
+pkg_check_modules(GLU REQUIRED IMPORTED_TARGET glu)
 
 # tolua++: the generator and its static runtime.
 find_program(TOLUA_GENERATOR NAMES tolua++5.1 REQUIRED)

@@ -6,6 +6,11 @@ packages=(
   liblua5.1-0-dev libtolua++5.1-dev         # scripting and binding glue
   libsdl2-dev libsdl2-image-dev             # window, input, audio devices; image files
   libinih-dev                               # settings.ini
+  libcairo2-dev                             # vector drawing: canvases and clippers
+  libfreetype-dev libharfbuzz-dev libfontconfig-dev   # text: faces, shaping, installed fonts
+  fonts-dejavu-core fonts-kacst             # fonts the tests and the bundled game use (Latin, Arabic)
+  libsndfile1-dev                           # sound decoding: WAV, FLAC, Ogg Vorbis, Opus, MP3
+  libpolyclipping-dev libglu1-mesa-dev      # stroke outlines and polygon tessellation
   libgtest-dev googletest                   # unit tests
   xvfb xauth xdotool x11-utils              # headless X server and real input for script tests
   libx11-dev libxfixes-dev                  # tests: close requests and cursor visibility through Xlib

@@ -1,7 +1,7 @@
 // DisplayCreate: making the game window: the two create forms, class registration, the window,
 // the video mode, showing it, and undoing each step when a later one fails.
 // Needs the window layer, the video device and (numeric form) the input devices of the host.
-#include "Vorn/Log.h"
+#include "Vorn/core/Log.h"
 #include "bridge/Errors.h"
 #include "display/DisplayWindowProc.h"
 #include "display/LuaDisplay.h"

@@ -2,7 +2,7 @@
 // Needs the video device; set_mode also fits the window through the window layer.
 #include <new>
 
-#include "Vorn/Log.h"
+#include "Vorn/core/Log.h"
 #include "bridge/Errors.h"
 #include "display/LuaDisplay.h"
 

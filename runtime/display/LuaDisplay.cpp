@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "Vorn/Log.h"
+#include "Vorn/core/Log.h"
 #include "display/WindowSize.h"
 #include "platform/Messages.h"
 

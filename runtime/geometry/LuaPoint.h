@@ -4,7 +4,7 @@
 // the API's message there (no C++ object with a destructor is alive in those frames).
 #pragma once
 
-#include <Vorn/Point.h>
+#include <Vorn/core/Point.h>
 
 struct lua_State;
 

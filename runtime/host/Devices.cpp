@@ -4,7 +4,7 @@
 #include <lua.hpp>
 #include <tolua++.h>
 
-#include "Vorn/Log.h"
+#include "Vorn/core/Log.h"
 #include "audio/LuaAudio.h"
 #include "display/LuaDisplay.h"
 #include "host/Plugins.h"

@@ -5,7 +5,7 @@
 #include <lua.hpp>
 #include <tolua++.h>
 
-#include "Vorn/Log.h"
+#include "Vorn/core/Log.h"
 #include "audio/LuaAudio.h"
 #include "bridge/Callback.h"
 #include "bridge/ScriptState.h"

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "Vorn/Log.h"
+#include "Vorn/core/Log.h"
 #include "display/LuaDisplay.h"
 #include "host/Devices.h"
 #include "host/Engine.h"

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "Vorn/Log.h"
+#include "Vorn/core/Log.h"
 #include "host/ErrorHandler.h"
 #include "platform/Profile.h"
 

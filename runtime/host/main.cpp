@@ -1,7 +1,7 @@
 // Program entry: the banner, the main-script path from the command line, then the run.
 #include <string>
 
-#include "Vorn/Log.h"
+#include "Vorn/core/Log.h"
 #include "host/CommandLine.h"
 #include "host/Engine.h"
 

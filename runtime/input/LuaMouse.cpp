@@ -2,7 +2,7 @@
 // Needs the display (its window and current mode) and the platform's window and cursor calls.
 #include "input/LuaMouse.h"
 
-#include "Vorn/Log.h"
+#include "Vorn/core/Log.h"
 #include "bridge/Callback.h"
 #include "bridge/ScriptState.h"
 #include "display/LuaDisplay.h"

@@ -1,6 +1,6 @@
 // Vorn::Point, the engine's vector: the operations whose arithmetic the engine decides (zero
 // lengths, zero divisors, negative limits) and the rotation direction of the angle convention.
-#include <Vorn/Point.h>
+#include <Vorn/core/Point.h>
 #include <cmath>
 #include <gtest/gtest.h>
 

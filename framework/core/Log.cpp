@@ -1,5 +1,5 @@
 // Log: writes to vorn.log (emptied by Clear) and standard error.
-#include "Vorn/Log.h"
+#include "Vorn/core/Log.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // Point: length and rotation operations of the engine's 2D vector, computed in double and
 // stored back as float.
-#include "Vorn/Point.h"
+#include "Vorn/core/Point.h"
 
 #include <cmath>
 
