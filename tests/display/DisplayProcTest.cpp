@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "NullVideo.h"
 #include "ScriptFixture.h"
 #include "display/LuaDisplay.h"
 #include "platform/Messages.h"
@@ -18,19 +19,12 @@ namespace {
 using platform::Message;
 
 // A video device that records the calls a frame makes and answers as told.
-class RecordingVideo final : public IVideo {
+class RecordingVideo final : public vorntest::NullVideo {
 public:
     std::vector<std::string> calls;
     bool ready = true;
 
-    bool Initialize() override { return true; }
     bool Ready() override { return Note("Ready", ready); }
-    void Update() override {}
-    void Shutdown() override {}
-    bool EnumerateDevices(uint32_t, DeviceEnumCallback, void*) override { return false; }
-    bool FindDefaultDevice(uint32_t, DeviceInfo*) override { return false; }
-    bool OpenDevice(const DeviceInfo*, DeviceHandle*) override { return false; }
-    void ReleaseDevice(DeviceHandle) override {}
     bool SetMode(WindowHandle, const DisplayMode* mode) override
     {
         mode_ = *mode;
@@ -41,15 +35,12 @@ public:
         *out = mode_;
         return Note("GetMode", true);
     }
-    bool EnumerateModes(const DeviceInfo*, ModeEnumCallback, void*) override { return false; }
     bool BeginFrame() override { return Note("BeginFrame", true); }
     bool EndFrame() override { return Note("EndFrame", true); }
     bool Clear(const Color* c) override
     {
         return Note("Clear " + std::to_string(c->r) + std::to_string(c->g) + std::to_string(c->b), true);
     }
-    uint32_t TextureWidth(TextureHandle) override { return 0; }
-    uint32_t TextureHeight(TextureHandle) override { return 0; }
 
 private:
     bool Note(const std::string& call, bool answer)

@@ -3,6 +3,9 @@
 // game window's native (SDL) client size and position, which is how tests see the window layer.
 #include <SDL.h>
 
+#include <map>
+#include <utility>
+
 #include "Control.h"
 #include "contracts/IVideo.h"
 
@@ -67,6 +70,7 @@ public:
             return false;
         mode_ = *mode;
         hasMode_ = true;
+        ++generation_;
         return true;
     }
     bool GetMode(DisplayMode* out) override
@@ -104,10 +108,75 @@ public:
         Record("video Clear %u %u %u", color->r, color->g, color->b);
         return true;
     }
-    uint32_t TextureWidth(TextureHandle) override { return 0; }
-    uint32_t TextureHeight(TextureHandle) override { return 0; }
+    uint32_t TextureWidth(TextureHandle texture) override
+    {
+        const auto found = textures_.find(texture);
+        return found == textures_.end() ? 0 : found->second.first;
+    }
+    uint32_t TextureHeight(TextureHandle texture) override
+    {
+        const auto found = textures_.find(texture);
+        return found == textures_.end() ? 0 : found->second.second;
+    }
+    TextureHandle CreateTexture(uint32_t width, uint32_t height) override
+    {
+        return MakeTexture("CreateTexture", width, height);
+    }
+    bool UpdateTexture(TextureHandle texture, const VideoRect* area, const uint8_t* pixels, uint32_t) override
+    {
+        Record("video UpdateTexture %u %s", texture, area != nullptr ? "area" : "whole");
+        return textures_.count(texture) != 0 && pixels != nullptr;
+    }
+    void ReleaseTexture(TextureHandle texture) override
+    {
+        Record("video ReleaseTexture %u", texture);
+        textures_.erase(texture);
+    }
+    // Every SetMode makes the textures' pixels count as lost, as a new renderer would.
+    uint32_t TextureGeneration() override { return generation_; }
+    bool DrawTriangles(TextureHandle texture, const VideoVertex*, uint32_t vertexCount, const int32_t*,
+        uint32_t indexCount, int32_t blend) override
+    {
+        Record("video DrawTriangles %u %u %u %d", texture, vertexCount, indexCount, blend);
+        return texture == 0 || textures_.count(texture) != 0;
+    }
+    bool SetClipRect(const VideoRect* rect) override
+    {
+        if (rect == nullptr)
+            Record("video SetClipRect none");
+        else
+            Record("video SetClipRect %d %d %d %d", rect->x, rect->y, rect->width, rect->height);
+        return true;
+    }
+    TextureHandle CreateTarget(uint32_t width, uint32_t height) override
+    {
+        return MakeTexture("CreateTarget", width, height);
+    }
+    bool SetTarget(TextureHandle target) override
+    {
+        Record("video SetTarget %u", target);
+        return target == 0 || textures_.count(target) != 0;
+    }
+    bool ClearTransparent() override
+    {
+        Record("video ClearTransparent");
+        return true;
+    }
+    void ForgetWindow(WindowHandle window) override
+    {
+        Record("video ForgetWindow %s", window != nullptr ? "window" : "no-window");
+    }
 
 private:
+    TextureHandle MakeTexture(const char* operation, uint32_t width, uint32_t height)
+    {
+        const TextureHandle texture = (width == 0 || height == 0) ? 0 : nextTexture_++;
+        Record("video %s %ux%u -> %u", operation, width, height, texture);
+        if (texture != 0)
+            textures_[texture] = { width, height };
+        return texture;
+    }
+
     // Whether video.refuse lists the mode.
     static bool Refused(const DisplayMode& mode)
     {
@@ -138,6 +207,9 @@ private:
     DisplayMode mode_{};
     bool hasMode_ = false;
     uint32_t windowId_ = 0;
+    std::map<TextureHandle, std::pair<uint32_t, uint32_t>> textures_; // handle -> width, height
+    TextureHandle nextTexture_ = 1;
+    uint32_t generation_ = 0;
 };
 
 }  // namespace

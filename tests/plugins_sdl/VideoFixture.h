@@ -49,13 +49,13 @@ protected:
         return window_;
     }
 
-    // As the platform layer does: the window's renderer is destroyed before the window.
+    // As the display and the platform layer do: the plugin lets go of the window, which is then
+    // freed at once.
     void DestroyWindow()
     {
         if (window_ == nullptr)
             return;
-        if (SDL_Renderer* renderer = SDL_GetRenderer(window_))
-            SDL_DestroyRenderer(renderer);
+        video_->ForgetWindow(window_);
         SDL_DestroyWindow(window_);
         window_ = nullptr;
     }

@@ -158,7 +158,10 @@ TEST_F(VideoFrameTest, AWindowDestroyedUnderThePluginStopsTheFramesSafely)
     const DisplayMode mode = MakeMode(100, 100, true);
     ASSERT_TRUE(video_->SetMode(window_, &mode));
     ASSERT_TRUE(video_->Ready());
-    DestroyWindow();
+    // Nobody tells the plugin: the renderer goes, then the window.
+    SDL_DestroyRenderer(SDL_GetRenderer(window_));
+    SDL_DestroyWindow(window_);
+    window_ = nullptr;
 
     EXPECT_FALSE(video_->Ready());
     EXPECT_FALSE(video_->BeginFrame());

@@ -58,16 +58,17 @@ bool FrameCapture::Write(SDL_Renderer* renderer, uint64_t frame) const
             static_cast<unsigned long long>(frame), width, height, SDL_GetError());
         return false;
     }
-    // Read the whole output: drop the logical size (scale and letterbox) for the read only.
-    int logicalWidth = 0;
-    int logicalHeight = 0;
-    SDL_RenderGetLogicalSize(renderer, &logicalWidth, &logicalHeight);
-    SDL_RenderSetLogicalSize(renderer, 0, 0);
+    // The whole output, as the window shows it: read it unscaled, from the window's corner.
+    float scaleX = 1.0f;
+    float scaleY = 1.0f;
+    SDL_RenderGetScale(renderer, &scaleX, &scaleY);
+    SDL_RenderSetScale(renderer, 1.0f, 1.0f);
+    SDL_RenderSetViewport(renderer, nullptr);
     const bool read
         = SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_RGB24, surface->pixels, surface->pitch)
         == 0;
-    if (logicalWidth > 0 && logicalHeight > 0)
-        SDL_RenderSetLogicalSize(renderer, logicalWidth, logicalHeight);
+    SDL_RenderSetScale(renderer, scaleX, scaleY);
+    SDL_RenderSetViewport(renderer, nullptr);
     const std::string path = directory_ + "/frame-" + std::to_string(frame) + ".png";
     bool written = false;
     if (!read)

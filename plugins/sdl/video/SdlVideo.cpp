@@ -52,6 +52,7 @@ void SdlVideo::Update()
     while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_RENDER_TARGETS_RESET, SDL_RENDER_DEVICE_RESET) == 1) {
         if (event.type == SDL_RENDER_DEVICE_RESET)
             sdlplugin::Log(kPlugin, "the render device was reset");
+        textures_.Lost(); // the owners upload again from their own copies
     }
 }
 
@@ -59,6 +60,7 @@ void SdlVideo::Shutdown()
 {
     if (!initialized_)
         return;
+    textures_.UseRenderer(nullptr, false);
     renderer_.Release();
     openDisplays_.clear();
     hasMode_ = false;
@@ -117,10 +119,10 @@ bool SdlVideo::SetMode(WindowHandle window, const DisplayMode* mode)
     // The renderer first: without one the mode is refused before the window changes.
     if (!renderer_.Attach(sdlWindow, vsync_))
         return false;
+    textures_.UseRenderer(renderer_.Get(), renderer_.Premultiplied());
     if (!ApplyWindowMode(sdlWindow, *mode))
         return false;
-    // The frame keeps the mode's size whatever the window's real size (full screen, resizing).
-    SDL_RenderSetLogicalSize(renderer_.Get(), static_cast<int>(mode->width), static_cast<int>(mode->height));
+    // The frame keeps the mode's size; each frame stretches it over the window (BeginFrame).
     mode_ = *mode;
     std::memset(mode_.pad, 0, sizeof mode_.pad);
     hasMode_ = true;
@@ -143,16 +145,6 @@ bool SdlVideo::EnumerateModes(const DeviceInfo* info, ModeEnumCallback callback,
     if (open == openDisplays_.end())
         return false;
     return EnumerateDisplayModes(open->second, callback, context);
-}
-
-uint32_t SdlVideo::TextureWidth(TextureHandle)
-{
-    return 0; // no textures exist yet: every handle is unknown
-}
-
-uint32_t SdlVideo::TextureHeight(TextureHandle)
-{
-    return 0;
 }
 
 } // namespace sdlvideo

@@ -1,6 +1,7 @@
 // WindowRenderer: creating, keeping and releasing the renderer of the game window.
 #include "WindowRenderer.h"
 
+#include "BlendModes.h"
 #include "PluginLog.h"
 
 namespace sdlvideo {
@@ -12,10 +13,11 @@ constexpr const char* kPlugin = "VornDX8";
 SDL_Renderer* CreateRenderer(SDL_Window* window, bool vsync)
 {
     const Uint32 vsyncFlag = vsync ? static_cast<Uint32>(SDL_RENDERER_PRESENTVSYNC) : 0u;
-    const Uint32 flags = static_cast<Uint32>(SDL_RENDERER_ACCELERATED) | vsyncFlag;
+    const Uint32 flags
+        = static_cast<Uint32>(SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE) | vsyncFlag;
     SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, flags);
     if (renderer == nullptr && vsync)
-        renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+        renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
     if (renderer == nullptr) {
         sdlplugin::Log(kPlugin, "no accelerated renderer (%s); using the software renderer", SDL_GetError());
         renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
@@ -40,23 +42,27 @@ bool WindowRenderer::Attach(SDL_Window* window, bool vsync)
     if (Get() != nullptr && window_ == window)
         return true;
     Release();
-    SDL_Renderer* renderer = SDL_GetRenderer(window);
-    const bool adopted = renderer != nullptr;
-    if (!adopted)
-        renderer = CreateRenderer(window, vsync);
+    SDL_Renderer* renderer = CreateRenderer(window, vsync);
     if (renderer == nullptr)
         return false;
     window_ = window;
     windowId_ = SDL_GetWindowID(window);
     renderer_ = renderer;
-    owned_ = !adopted;
+    premultiplied_ = SupportsExactBlending(renderer);
+    if (!premultiplied_)
+        sdlplugin::Log(kPlugin,
+            "this renderer has no custom blend modes: BM_SELECT ignores alpha, BM_SUBTRACT "
+            "draws as BM_NONE and shaped clips fall back to their bounding box");
+    SDL_SetWindowData(window, kRendererKey, renderer);
     return true;
 }
 
 void WindowRenderer::Release()
 {
-    if (renderer_ != nullptr && owned_ && WindowAlive())
+    if (renderer_ != nullptr && WindowAlive()) {
+        SDL_SetWindowData(window_, kRendererKey, nullptr);
         SDL_DestroyRenderer(renderer_);
+    }
     Forget();
 }
 
@@ -78,7 +84,7 @@ void WindowRenderer::Forget()
     window_ = nullptr;
     windowId_ = 0;
     renderer_ = nullptr;
-    owned_ = false;
+    premultiplied_ = false;
 }
 
 } // namespace sdlvideo

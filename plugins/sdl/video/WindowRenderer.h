@@ -1,7 +1,9 @@
-// WindowRenderer: the SDL renderer the plugin draws a window with, tied to that window's id.
-// SDL2 does not free a renderer with its window, and freeing it after the window is gone reads
-// freed memory; so a renderer whose window has disappeared is forgotten, never destroyed here:
-// whoever destroys the window destroys the window's renderer first.
+// WindowRenderer: the SDL renderer the plugin draws a window with, tied to that window's id. The
+// renderer is made by the plugin and destroyed by it while its window lives: the display tells
+// the plugin before the window goes (IVideo::ForgetWindow). It is also left on the window as the
+// window data kRendererKey, which is how the platform layer paints a window black through it.
+// Should a window vanish without that word, its renderer is forgotten, never destroyed: SDL2 does
+// not free a renderer with its window, and freeing it afterwards reads freed memory.
 #pragma once
 
 #include <SDL.h>
@@ -10,6 +12,9 @@ namespace sdlvideo {
 
 class WindowRenderer {
 public:
+    // SDL window data naming the window's renderer while this plugin draws into it.
+    static constexpr const char* kRendererKey = "VornRenderer";
+
     WindowRenderer() = default;
     ~WindowRenderer() { Release(); }
     WindowRenderer(const WindowRenderer&) = delete;
@@ -23,6 +28,9 @@ public:
     // The renderer, or null when there is none or its window has been destroyed.
     SDL_Renderer* Get();
     SDL_Window* Window() { return Get() != nullptr ? window_ : nullptr; }
+    // Whether the renderer blends with custom blend modes, so colours travel premultiplied and
+    // every blend mode is exact; false on SDL's software renderer.
+    bool Premultiplied() const { return premultiplied_; }
 
 private:
     bool WindowAlive() const;
@@ -31,7 +39,7 @@ private:
     SDL_Window* window_ = nullptr;
     Uint32 windowId_ = 0;
     SDL_Renderer* renderer_ = nullptr;
-    bool owned_ = false; // false: adopted from the window, someone else made it
+    bool premultiplied_ = false;
 };
 
 } // namespace sdlvideo
