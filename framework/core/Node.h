@@ -31,7 +31,21 @@ public:
 };
 
 // A node with a place in a hierarchy: scene nodes under a layer or the display.
-class ChildNode : public Node {};
+class ChildNode : public Node {
+public:
+    // The container holding the node (a layer), or null at the top. Not counted: the container
+    // holds the counted reference and clears this before it lets go.
+    ChildNode* parent = nullptr;
+
+    // Whether this node is `other` or one of the containers above it.
+    bool IsSelfOrAncestorOf(const ChildNode* other) const
+    {
+        for (const ChildNode* node = other; node != nullptr; node = node->parent)
+            if (node == this)
+                return true;
+        return false;
+    }
+};
 
 // A node that many holders may use at once (a canvas shown by several sprites, an image painted
 // on several canvases, a sound and its copies' shared data).

@@ -1,0 +1,204 @@
+// RenderWalk: passes, tints, culling and the vertices of drawn content.
+#include "Vorn/render/RenderWalk.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "Vorn/scene/Camera.h"
+#include "Vorn/scene/Layer.h"
+#include "Vorn/scene/PartitionNode.h"
+#include "Vorn/scene/Viewport.h"
+
+namespace Vorn {
+
+namespace {
+
+bool Intersect(const VideoRect& a, const VideoRect& b, VideoRect& out)
+{
+    const int32_t x0 = std::max(a.x, b.x);
+    const int32_t y0 = std::max(a.y, b.y);
+    const int64_t x1 = std::min(static_cast<int64_t>(a.x) + a.width, static_cast<int64_t>(b.x) + b.width);
+    const int64_t y1 = std::min(static_cast<int64_t>(a.y) + a.height, static_cast<int64_t>(b.y) + b.height);
+    if (x1 <= x0 || y1 <= y0)
+        return false;
+    out = { x0, y0, static_cast<int32_t>(x1 - x0), static_cast<int32_t>(y1 - y0) };
+    return true;
+}
+
+// The box of a pixel rectangle, in pixel coordinates.
+AABB PixelBox(const VideoRect& rect)
+{
+    return AABB::FromCorners(static_cast<float>(rect.x), static_cast<float>(rect.y),
+        static_cast<float>(rect.x) + static_cast<float>(rect.width),
+        static_cast<float>(rect.y) + static_cast<float>(rect.height));
+}
+
+int32_t KnownBlend(int32_t blend)
+{
+    return blend >= kVideoBlendNormal && blend <= kVideoBlendSubtract ? blend : kVideoBlendNormal;
+}
+
+} // namespace
+
+RenderWalk::RenderWalk(DrawList& list, TextureCache& cache)
+    : list_(list)
+    , cache_(cache)
+{
+}
+
+void RenderWalk::BeginFrame(const Affine& worldToPixels, const AABB& worldCull, const VideoRect& frame,
+    const std::vector<SceneNode*>* roots)
+{
+    pass_ = Pass { worldToPixels, worldCull, frame, false };
+    tint_ = Tint();
+    roots_ = roots;
+    level_ = 0;
+}
+
+void RenderWalk::Roots()
+{
+    if (roots_ != nullptr)
+        for (const SceneNode* root : *roots_)
+            Visit(*root, true);
+}
+
+void RenderWalk::Visit(const SceneNode& node, bool cull)
+{
+    if (!node.visible)
+        return;
+    if (cull && !node.Unbounded()) {
+        const PartitionNode* holder = node.Parent();
+        const AABB bounds = holder != nullptr ? node.Bounds().Transformed(holder->World()) : node.Bounds();
+        if (!bounds.Intersects(pass_.worldCull))
+            return;
+    }
+    node.Emit(*this);
+}
+
+void RenderWalk::Fill(const VideoRect& rect, const Color& color, float alpha)
+{
+    const Tint tint = Tint().Times(color, alpha);
+    const float x0 = static_cast<float>(rect.x);
+    const float y0 = static_cast<float>(rect.y);
+    const float x1 = x0 + static_cast<float>(rect.width);
+    const float y1 = y0 + static_cast<float>(rect.height);
+    VideoVertex* v = list_.Add(0, kVideoBlendNormal, 6);
+    const Point corners[6] = { { x0, y0 }, { x1, y0 }, { x1, y1 }, { x0, y0 }, { x1, y1 }, { x0, y1 } };
+    for (int i = 0; i < 6; ++i)
+        v[i] = { corners[i].x, corners[i].y, Tint::Byte(tint.r), Tint::Byte(tint.g), Tint::Byte(tint.b),
+            Tint::Byte(tint.a), 0.0f, 0.0f };
+    list_.Close();
+}
+
+void RenderWalk::Children(const PartitionNode& node)
+{
+    Affine toLocal;
+    if (!node.World().Invert(toLocal))
+        return; // collapsed onto a line: nothing of it shows
+    const AABB local = pass_.worldCull.Transformed(toLocal);
+    if (scratch_.size() <= level_)
+        scratch_.emplace_back();
+    std::vector<SceneNode*>& children = scratch_[level_];
+    node.VisibleChildren(local, children);
+    ++level_;
+    for (const SceneNode* child : children)
+        Visit(*child, false);
+    --level_;
+}
+
+void RenderWalk::LayerContent(const Layer& layer)
+{
+    const Tint saved = tint_;
+    tint_ = tint_.Times(layer.color, layer.alpha);
+    Children(layer);
+    tint_ = saved;
+}
+
+void RenderWalk::ViewportView(const Viewport& viewport)
+{
+    const Camera* camera = viewport.GetCamera();
+    if (pass_.inViewport || camera == nullptr || viewport.Width() <= 0 || viewport.Height() <= 0)
+        return;
+    const VideoRect rect { viewport.X(), viewport.Y(), viewport.Width(), viewport.Height() };
+    VideoRect clip;
+    Affine view;
+    if (!Intersect(rect, pass_.clip, clip) || !camera->World().Invert(view))
+        return;
+    // The camera's position lands on the rectangle's centre; y turns downwards.
+    Affine toRect;
+    toRect.d = -1.0f;
+    toRect.tx = static_cast<float>(rect.x) + static_cast<float>(rect.width) * 0.5f;
+    toRect.ty = static_cast<float>(rect.y) + static_cast<float>(rect.height) * 0.5f;
+    const Pass saved = pass_;
+    const Tint savedTint = tint_;
+    pass_.worldToPixels = toRect * view;
+    pass_.worldCull
+        = PixelBox(clip).Transformed(camera->World() * Affine { 1, 0, 0, -1, -toRect.tx, toRect.ty });
+    pass_.clip = clip;
+    pass_.inViewport = true;
+    list_.AddClip(&clip);
+    Fill(clip, camera->color, camera->alpha);
+    tint_ = tint_.Times(viewport.color, viewport.alpha);
+    if (const PartitionNode* scene = camera->Parent())
+        Children(*scene);
+    else
+        Roots();
+    tint_ = savedTint;
+    pass_ = saved;
+    list_.AddClip(&pass_.clip);
+}
+
+void RenderWalk::Content(const SceneNode& node, Node& content, uint64_t version, const AABB& contentBox,
+    RasterizeFn rasterize, CacheMemo& memo)
+{
+    const Affine toPixels = pass_.worldToPixels * node.World();
+    float scale = toPixels.LargestScale();
+    if (!(scale > 0.0f) || !std::isfinite(scale) || contentBox.IsEmpty())
+        return;
+    const float side = 2.0f * std::max(contentBox.half.x, contentBox.half.y);
+    const float largest = static_cast<float>(TextureCache::kMaxSide - 8);
+    if (side * scale > largest)
+        scale = largest / side;
+    const int32_t blend = KnownBlend(node.blending);
+    const Tint tint = tint_.Times(node.color, node.alpha);
+    const uint8_t alpha = Tint::Byte(tint.a);
+    if (alpha == 0 && blend != kVideoBlendSelect)
+        return; // contributes nothing; a select still replaces what is below
+    // Cull against the clip before any rasterising.
+    const AABB onScreen = contentBox.Transformed(toPixels);
+    if (!onScreen.Intersects(PixelBox(pass_.clip)))
+        return;
+    const CachedRaster* raster = cache_.Get(content, version, scale, rasterize, memo);
+    if (raster == nullptr)
+        return;
+    // Texture pixels (y down from the texture's top-left corner) to content units, then to pixels.
+    const float unit = 1.0f / raster->scale;
+    const Affine texToPixels = toPixels * Affine { unit, 0.0f, 0.0f, -unit, raster->left, raster->top };
+    const RasterShape& shape = raster->shape;
+    const float invW = 1.0f / static_cast<float>(raster->width);
+    const float invH = 1.0f / static_cast<float>(raster->height);
+    const uint8_t r = Tint::Byte(tint.r), g = Tint::Byte(tint.g), b = Tint::Byte(tint.b);
+    VideoVertex corners[RasterShape::kMaxOutline];
+    for (uint32_t i = 0; i < shape.outlineCount; ++i) {
+        const Point& t = shape.outline[i];
+        const Point p = texToPixels.Apply(t);
+        corners[i] = { p.x, p.y, r, g, b, alpha, t.x * invW, t.y * invH };
+    }
+    const uint32_t triangles = shape.outlineCount - 2;
+    VideoVertex* v = list_.Add(raster->texture, blend, triangles * 3);
+    for (uint32_t i = 0; i < triangles; ++i) {
+        *v++ = corners[0];
+        *v++ = corners[i + 1];
+        *v++ = corners[i + 2];
+    }
+    list_.Close();
+    if (alpha == 255 && shape.hasOpaque && (blend == kVideoBlendNormal || blend == kVideoBlendSelect)) {
+        const Point quad[4] = { texToPixels.Apply({ shape.opaqueLeft, shape.opaqueTop }),
+            texToPixels.Apply({ shape.opaqueRight, shape.opaqueTop }),
+            texToPixels.Apply({ shape.opaqueRight, shape.opaqueBottom }),
+            texToPixels.Apply({ shape.opaqueLeft, shape.opaqueBottom }) };
+        list_.SetOccluder(quad);
+    }
+}
+
+} // namespace Vorn
