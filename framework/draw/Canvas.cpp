@@ -112,10 +112,11 @@ void Canvas::RecordStroke(bool preserve)
 {
     const PathRange path = TakePath(preserve);
     const float width = line_width;
-    if (!Segments().Draws(path) || !(width > 0.0f) || !std::isfinite(width))
+    const float reach = width * kStrokeReach;
+    if (!Segments().Draws(path) || !(width > 0.0f) || !std::isfinite(reach))
         return;
     Record({ Operation::Kind::Stroke, path, line_color_, line_alpha_, width, {}, 0,
-        Segments().BoundsOf(path).Expanded(width * kStrokeReach), {} });
+        Segments().BoundsOf(path).Expanded(reach), {} });
 }
 
 void Canvas::RecordClip(bool preserve)

@@ -56,6 +56,9 @@ void IPath::LineTo(float x, float y)
 
 void IPath::AppendCurve(Point h1, Point h2, Point to)
 {
+    // Finite input can still overflow here (a quadratic's handles, a huge shape).
+    if (!Finite({ h1.x, h1.y, h2.x, h2.y, to.x, to.y }))
+        return;
     StartAtPen();
     current = to;
     data_.Append({ Kind::Curve, to, h1, h2 });
@@ -95,6 +98,8 @@ void IPath::Ellipse(float width, float height)
     const Point c = current;
     const float rx = std::fabs(width) / 2.0f;
     const float ry = std::fabs(height) / 2.0f;
+    if (!Finite({ c.x - rx, c.x + rx, c.y - ry, c.y + ry }))
+        return;
     const float kx = kQuarterHandle * rx;
     const float ky = kQuarterHandle * ry;
     // Clockwise from the top, the way Rectangle runs, so overlapping shapes add up under the
@@ -115,6 +120,8 @@ void IPath::Rectangle(float width, float height)
     const Point c = current;
     const float hw = std::fabs(width) / 2.0f;
     const float hh = std::fabs(height) / 2.0f;
+    if (!Finite({ c.x - hw, c.x + hw, c.y - hh, c.y + hh }))
+        return;
     MoveTo(c.x - hw, c.y + hh);
     LineTo(c.x + hw, c.y + hh);
     LineTo(c.x + hw, c.y - hh);
@@ -125,9 +132,10 @@ void IPath::Rectangle(float width, float height)
 
 void IPath::Arc(float rx, float ry, float start, float end)
 {
-    if (!Finite({ rx, ry, start, end }))
-        return;
     const Point c = current;
+    if (!Finite({ rx, ry, start, end, c.x - std::fabs(rx), c.x + std::fabs(rx), c.y - std::fabs(ry),
+            c.y + std::fabs(ry) }))
+        return;
     const double sweep = std::clamp(static_cast<double>(end) - start, -360.0, 360.0);
     const double a0 = start * std::numbers::pi / 180.0;
     const double total = sweep * std::numbers::pi / 180.0;

@@ -117,4 +117,14 @@ TEST(Path, NonFiniteNumbersAreIgnored)
     EXPECT_EQ(count, path.Count());
     EXPECT_EQ(1.0f, path.current.x);
     EXPECT_EQ(2.0f, path.current.y);
+
+    // Finite numbers whose shape would reach past the largest float.
+    path.MoveTo(3e38f, 2);
+    const size_t far = path.Count();
+    path.Ellipse(1e38f, 1);
+    path.Rectangle(1e38f, 1);
+    path.Arc(1e38f, 1, 0, 90);
+    path.CurveTo(0, 0, -3e38f, 0);
+    EXPECT_EQ(far, path.Count());
+    EXPECT_EQ(3e38f, path.current.x);
 }
