@@ -8,6 +8,8 @@ struct lua_State;
 int tolua_timer_open(lua_State* L);
 int tolua_point_open(lua_State* L);
 int tolua_color_open(lua_State* L);
+int tolua_canvas_open(lua_State* L);
+int tolua_clipper_open(lua_State* L);
 int tolua_input_open(lua_State* L);
 int tolua_display_open(lua_State* L);
 int tolua_devices_open(lua_State* L);
@@ -28,8 +30,8 @@ constexpr PackageOpen kPackages[] = {
     tolua_input_open,  // 5: the input constants and the LuaInputDevice base class
     // 6: the system module with the DEV_* constants
     // 7: Image with IMG_FORMAT_*
-    // 8: LinearGradient and Canvas
-    // 9: Clipper
+    tolua_canvas_open,   // 8: LinearGradient and Canvas
+    tolua_clipper_open,  // 9: Clipper
     // 10: Font
     // 11: Sprite
     // 12: Layer
