@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Vorn/draw/Clipper.h"
 #include "Vorn/scene/Camera.h"
 #include "Vorn/scene/Layer.h"
 #include "Vorn/scene/PartitionNode.h"
@@ -33,6 +34,27 @@ AABB PixelBox(const VideoRect& rect)
         static_cast<float>(rect.y) + static_cast<float>(rect.height));
 }
 
+// The smallest pixel rectangle holding a box of pixel coordinates.
+VideoRect Enclosing(const AABB& box)
+{
+    const auto x0 = static_cast<int32_t>(std::floor(std::max(box.MinX(), -1.0e9f)));
+    const auto y0 = static_cast<int32_t>(std::floor(std::max(box.MinY(), -1.0e9f)));
+    const auto x1 = static_cast<int32_t>(std::ceil(std::min(box.MaxX(), 1.0e9f)));
+    const auto y1 = static_cast<int32_t>(std::ceil(std::min(box.MaxY(), 1.0e9f)));
+    return { x0, y0, x1 - x0, y1 - y0 };
+}
+
+AABB BoxOf(const Bounds& bounds)
+{
+    return bounds.IsEmpty() ? AABB()
+                            : AABB::FromCorners(bounds.min_x, bounds.min_y, bounds.max_x, bounds.max_y);
+}
+
+bool RasterizeClipper(const Node& content, float scale, Raster& out)
+{
+    return static_cast<const Clipper&>(content).Rasterize(scale, out);
+}
+
 int32_t KnownBlend(int32_t blend)
 {
     return blend >= kVideoBlendNormal && blend <= kVideoBlendSubtract ? blend : kVideoBlendNormal;
@@ -40,16 +62,18 @@ int32_t KnownBlend(int32_t blend)
 
 } // namespace
 
-RenderWalk::RenderWalk(DrawList& list, TextureCache& cache)
+RenderWalk::RenderWalk(DrawList& list, TextureCache& cache, TargetPool& targets)
     : list_(list)
     , cache_(cache)
+    , targets_(targets)
 {
 }
 
 void RenderWalk::BeginFrame(const Affine& worldToPixels, const AABB& worldCull, const VideoRect& frame,
     const std::vector<SceneNode*>* roots)
 {
-    pass_ = Pass { worldToPixels, worldCull, frame, false };
+    pass_ = Pass { worldToPixels, worldCull, frame, false, 0, 0 };
+    frame_ = frame;
     tint_ = Tint();
     roots_ = roots;
     level_ = 0;
@@ -110,8 +134,105 @@ void RenderWalk::LayerContent(const Layer& layer)
 {
     const Tint saved = tint_;
     tint_ = tint_.Times(layer.color, layer.alpha);
-    Children(layer);
+    Clipper* clipper = layer.GetClipper();
+    if (clipper == nullptr || clipper->IsEmpty()) {
+        Children(layer);
+    } else {
+        // A rectangle that stays one on screen clips with the clip rectangle; any other region
+        // masks a target the children draw into.
+        const Affine toPixels = pass_.worldToPixels * layer.World();
+        Bounds rectangle;
+        if (toPixels.KeepsAxes() && clipper->GetRectangle(rectangle)) {
+            const AABB box = BoxOf(rectangle).Transformed(toPixels);
+            const VideoRect rect { static_cast<int32_t>(std::lround(box.MinX())),
+                static_cast<int32_t>(std::lround(box.MinY())),
+                static_cast<int32_t>(std::lround(box.MaxX()) - std::lround(box.MinX())),
+                static_cast<int32_t>(std::lround(box.MaxY()) - std::lround(box.MinY())) };
+            ClippedChildren(layer, rect);
+        } else {
+            MaskedChildren(layer, *clipper, toPixels);
+        }
+    }
     tint_ = saved;
+}
+
+void RenderWalk::ClippedChildren(const Layer& layer, const VideoRect& rect)
+{
+    VideoRect clip;
+    if (!Intersect(rect, pass_.clip, clip))
+        return;
+    const Pass saved = pass_;
+    pass_.clip = clip;
+    list_.AddClip(&clip);
+    Children(layer);
+    pass_ = saved;
+    list_.AddClip(&pass_.clip);
+}
+
+void RenderWalk::MaskedChildren(const Layer& layer, Clipper& clipper, const Affine& toPixels)
+{
+    const AABB region = BoxOf(clipper.GetBounds());
+    VideoRect area;
+    if (!Intersect(Enclosing(region.Transformed(toPixels)), pass_.clip, area))
+        return;
+    const TextureHandle target = targets_.Get(
+        pass_.targetLevel + 1, static_cast<uint32_t>(frame_.width), static_cast<uint32_t>(frame_.height));
+    if (target == 0) {
+        ClippedChildren(layer, area); // no targets: the region's box is the best clip there is
+        return;
+    }
+    const Pass saved = pass_;
+    list_.AddTarget(target, true, &area);
+    pass_.clip = area;
+    pass_.target = target;
+    ++pass_.targetLevel;
+    Children(layer);
+    // Keep what the children drew only where the clipper covers.
+    float scale = toPixels.LargestScale();
+    const float side = 2.0f * std::max(region.half.x, region.half.y);
+    if (side * scale > static_cast<float>(TextureCache::kMaxSide - 8))
+        scale = static_cast<float>(TextureCache::kMaxSide - 8) / side;
+    const CachedRaster* mask
+        = cache_.Get(clipper, clipper.Version(), scale, RasterizeClipper, layer.ClipperMemo());
+    Affine maskToPixels;
+    Affine pixelsToMask;
+    if (mask != nullptr) {
+        const float unit = 1.0f / mask->scale;
+        maskToPixels = toPixels * Affine { unit, 0.0f, 0.0f, -unit, mask->left, mask->top };
+    }
+    if (mask != nullptr && maskToPixels.Invert(pixelsToMask)) {
+        const float x0 = static_cast<float>(area.x), y0 = static_cast<float>(area.y);
+        const float x1 = x0 + static_cast<float>(area.width), y1 = y0 + static_cast<float>(area.height);
+        const Point corners[4] = { { x0, y0 }, { x1, y0 }, { x1, y1 }, { x0, y1 } };
+        Point uv[4];
+        for (int i = 0; i < 4; ++i) {
+            const Point t = pixelsToMask.Apply(corners[i]);
+            uv[i] = { t.x / static_cast<float>(mask->width), t.y / static_cast<float>(mask->height) };
+        }
+        Quad(area, mask->texture, kVideoBlendMask, uv);
+    }
+    pass_ = saved;
+    list_.AddTarget(saved.target, false, &saved.clip);
+    const float w = static_cast<float>(frame_.width), h = static_cast<float>(frame_.height);
+    const float u0 = static_cast<float>(area.x) / w, v0 = static_cast<float>(area.y) / h;
+    const float u1 = static_cast<float>(area.x + area.width) / w,
+                v1 = static_cast<float>(area.y + area.height) / h;
+    const Point uv[4] = { { u0, v0 }, { u1, v0 }, { u1, v1 }, { u0, v1 } };
+    Quad(area, target, kVideoBlendNormal, uv);
+}
+
+void RenderWalk::Quad(const VideoRect& rect, TextureHandle texture, int32_t blend, const Point uv[4])
+{
+    const float x0 = static_cast<float>(rect.x), y0 = static_cast<float>(rect.y);
+    const float x1 = x0 + static_cast<float>(rect.width), y1 = y0 + static_cast<float>(rect.height);
+    const Point corners[4] = { { x0, y0 }, { x1, y0 }, { x1, y1 }, { x0, y1 } };
+    const int order[6] = { 0, 1, 2, 0, 2, 3 };
+    VideoVertex* v = list_.Add(texture, blend, 6);
+    for (int i = 0; i < 6; ++i) {
+        const int k = order[i];
+        v[i] = { corners[k].x, corners[k].y, 255, 255, 255, 255, uv[k].x, uv[k].y };
+    }
+    list_.Close();
 }
 
 void RenderWalk::ViewportView(const Viewport& viewport)

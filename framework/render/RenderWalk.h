@@ -10,11 +10,13 @@
 #include "Vorn/core/AABB.h"
 #include "Vorn/core/Affine.h"
 #include "Vorn/render/DrawList.h"
+#include "Vorn/render/TargetPool.h"
 #include "Vorn/render/TextureCache.h"
 #include "Vorn/render/Tint.h"
 
 namespace Vorn {
 
+class Clipper;
 class Layer;
 class PartitionNode;
 class SceneNode;
@@ -22,7 +24,7 @@ class Viewport;
 
 class RenderWalk {
 public:
-    RenderWalk(DrawList& list, TextureCache& cache);
+    RenderWalk(DrawList& list, TextureCache& cache, TargetPool& targets);
 
     // Starts the frame's main pass: world to frame pixels, the world box the frame shows, the
     // frame's pixel rectangle, and the root list in drawing order (for viewports without layer).
@@ -53,10 +55,21 @@ private:
         AABB worldCull;
         VideoRect clip {};
         bool inViewport = false;
+        TextureHandle target = 0; // 0: the frame
+        std::size_t targetLevel = 0;
     };
+
+    // Children clipped to a pixel rectangle of the current target.
+    void ClippedChildren(const Layer& layer, const VideoRect& rect);
+    // Children drawn into a target, masked by the clipper's coverage, then composed back.
+    void MaskedChildren(const Layer& layer, Clipper& clipper, const Affine& toPixels);
+    // Appends a quad covering `rect` with a texture, its corners' texture coordinates given.
+    void Quad(const VideoRect& rect, TextureHandle texture, int32_t blend, const Point uv[4]);
 
     DrawList& list_;
     TextureCache& cache_;
+    TargetPool& targets_;
+    VideoRect frame_ {};
     Pass pass_;
     Tint tint_;
     const std::vector<SceneNode*>* roots_ = nullptr;

@@ -13,7 +13,8 @@ namespace Vorn {
 Renderer::Renderer(IVideo* video)
     : video_(video)
     , cache_(video)
-    , walk_(list_, cache_)
+    , targets_(video)
+    , walk_(list_, cache_, targets_)
 {
 }
 
@@ -90,8 +91,7 @@ void Renderer::Process()
         roots_.push_back(submitted_[index].Get());
 
     cache_.BeginFrame();
-    list_.Reset();
-    list_.AddClip(&frame);
+    list_.Reset(); // the frame starts unclipped
     if (camera_)
         walk_.Fill(frame, camera_->color, camera_->alpha);
     if (showsScene) {

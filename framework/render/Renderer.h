@@ -13,6 +13,7 @@
 #include "Vorn/core/Ref.h"
 #include "Vorn/render/DrawList.h"
 #include "Vorn/render/RenderWalk.h"
+#include "Vorn/render/TargetPool.h"
 #include "Vorn/render/TextureCache.h"
 #include "contracts/IVideo.h"
 
@@ -53,6 +54,7 @@ private:
     std::vector<SceneNode*> roots_; // submitted_ in drawing order
     Ref<Camera> camera_;
     TextureCache cache_;
+    TargetPool targets_;
     DrawList list_;
     RenderWalk walk_;
 };

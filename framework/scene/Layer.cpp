@@ -16,6 +16,11 @@ Layer::Layer(const Point& center)
 {
 }
 
+void Layer::SetClipper(Clipper* clipper)
+{
+    clipper_.Reset(clipper);
+}
+
 void Layer::Emit(RenderWalk& walk) const
 {
     walk.LayerContent(*this);

@@ -6,8 +6,11 @@
 #include "bridge/CallbackProperty.h"
 #include "bridge/Errors.h"
 #include "bridge/GlueNew.h"
-#include "display/LuaDisplay.h"
 #include "bridge/Numbers.h"
+#include "display/LuaDisplay.h"
+#include "scene/LuaCamera.h"
+#include "scene/LuaLayer.h"
+#include "scene/LuaSprite.h"
 
 // DisplayMode is the plugins' plain record with no constructor of its own; a script's new record
 // starts zeroed (all numbers 0, windowed false) rather than with whatever memory held.
@@ -88,4 +91,23 @@ static int tolua_get_LuaDisplay_modes(lua_State* L)
         lua_rawseti(L, -2, ++index);
     }
     return 1;
+}
+
+// `camera`: the attached camera object, or nil; assigning one moves it to the end of the root list.
+#define TOLUA_DISABLE_tolua_get_LuaDisplay_camera_ptr
+#define TOLUA_DISABLE_tolua_set_LuaDisplay_camera_ptr
+static int tolua_get_LuaDisplay_camera_ptr(lua_State* L)
+{
+    const LuaDisplay* self = bridge::SelfForVariable<LuaDisplay>(L, "LuaDisplay", "camera");
+    self->CameraRef().Push(L);
+    return 1;
+}
+static int tolua_set_LuaDisplay_camera_ptr(lua_State* L)
+{
+    LuaDisplay* self = bridge::SelfForVariable<LuaDisplay>(L, "LuaDisplay", "camera");
+    tolua_Error err;
+    if (!tolua_isusertype(L, 2, "LuaCamera", 0, &err))
+        bridge::RaiseAssignmentError(L, &err);
+    self->SetCamera(L, static_cast<LuaCamera*>(tolua_tousertype(L, 2, nullptr)));
+    return 0;
 }

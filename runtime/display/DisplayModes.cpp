@@ -76,8 +76,7 @@ bool LuaDisplay::list_modes()
     return false;
 }
 
-// The frustum and the root list's drawing join this frame with the scene graph; until then a
-// frame is the device's cleared black picture.
+// The frustum is centred on the origin and spans the mode, y up, as the mouse's coordinates.
 void LuaDisplay::render()
 {
     if (!video_->Ready()) {
@@ -88,8 +87,15 @@ void LuaDisplay::render()
     DisplayMode mode {};
     if (!video_->GetMode(&mode))
         return;
+    const Vorn::AABB frustum(
+        0.0f, 0.0f, static_cast<float>(mode.width) * 0.5f, static_cast<float>(mode.height) * 0.5f);
+    renderer_->PushFrustum(frustum);
     const Color black { 0, 0, 0 };
     video_->BeginFrame();
     video_->Clear(&black);
+    for (const Vorn::Ref<Vorn::SceneNode>& child : children_)
+        child->Draw(*renderer_);
+    renderer_->Process();
     video_->EndFrame();
+    renderer_->PopFrustum();
 }

@@ -46,6 +46,7 @@ platform::LResult DisplayWindowProc(
         display->Fire(display->onDestroy);
         break;
     case Message::NcDestroy:
+        display->WindowGoing(window);
         display->WindowGone(window);
         break;
     case Message::SetFocus:

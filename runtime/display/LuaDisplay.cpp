@@ -11,6 +11,7 @@
 LuaDisplay::LuaDisplay(IVideo* video, DeviceHandle device)
     : video_(video)
     , device_(device)
+    , renderer_(std::make_unique<Vorn::Renderer>(video))
 {
 }
 
@@ -19,6 +20,17 @@ LuaDisplay::~LuaDisplay()
     for (platform::Hwnd window : windows_)
         if (platform::IsWindow(window))
             platform::SetWindowUserData(window, nullptr);
+    onDestroy.Release();
+    onCreate.Release();
+    onResize.Release();
+    onLoseFocus.Release();
+    onGainFocus.Release();
+    onSuspend.Release();
+    onUnsuspend.Release();
+    onClose.Release();
+    cameraRef_.Release();
+    renderer_.reset();
+    remove_children();
 }
 
 bool LuaDisplay::get_window(WindowHandle* out) const
@@ -92,4 +104,10 @@ void LuaDisplay::WindowGone(platform::Hwnd window)
         return; // a window replaced by a later create: the game window lives on
     window_ = nullptr;
     platform::PostQuit(0);
+}
+
+// The video device lets go of a window before the window layer frees it.
+void LuaDisplay::WindowGoing(platform::Hwnd window)
+{
+    video_->ForgetWindow(platform::GetNativeWindow(window));
 }

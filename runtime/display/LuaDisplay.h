@@ -3,8 +3,13 @@
 // Needs the video plugin's IVideo, the platform window layer and the script state.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
+
+#include <Vorn/core/Ref.h>
+#include <Vorn/render/Renderer.h>
+#include <Vorn/scene/SceneNode.h>
 
 #include "bridge/LuaRef.h"
 #include "contracts/DisplayMode.h"
@@ -12,12 +17,17 @@
 #include "platform/Window.h"
 
 struct lua_State;
+class LuaCamera;
+class LuaLayer;
+class LuaSceneNode;
+class LuaSprite;
 
 class LuaDisplay {
 public:
     LuaDisplay(IVideo* video, DeviceHandle device);
-    // Releases the callback references; the window, if any, is left alone (it only forgets this
-    // display, so a late message can never reach a deleted object).
+    // Releases the callback and camera references, deletes the renderer and removes every child;
+    // the window, if any, is left alone (it only forgets this display, so a late message can
+    // never reach a deleted object).
     virtual ~LuaDisplay();
     LuaDisplay(const LuaDisplay&) = delete;
     LuaDisplay& operator=(const LuaDisplay&) = delete;
@@ -34,6 +44,18 @@ public:
     bool set_title(const char* title);
     bool get_mode(DisplayMode* mode, lua_State* L);
     bool set_mode(const DisplayMode* mode, lua_State* L);
+    // The root list: add appends (a node added twice is drawn twice), remove takes out the first
+    // entry holding the node. nil raises the API's message.
+    bool add_child(LuaSprite* node, lua_State* L);
+    bool add_child(LuaLayer* node, lua_State* L);
+    bool remove_child(LuaSprite* node, lua_State* L);
+    bool remove_child(LuaLayer* node, lua_State* L);
+    void remove_children();
+    // The camera: setting one takes the old one out of the root list and puts the new one last.
+    void SetCamera(lua_State* L, LuaCamera* camera);
+    const bridge::LuaRef& CameraRef() const { return cameraRef_; }
+    // The root list's nodes, in order.
+    const std::vector<Vorn::Ref<Vorn::SceneNode>>& children() const { return children_; }
 
     // Whether the game window exists: the main loop's condition.
     bool has_window() const { return window_ != nullptr; }
@@ -51,7 +73,8 @@ public:
     // Window placement changes used by the error box in full-screen mode; false without a window.
     bool minimize();
     bool restore();
-    // One frame: ready check (else the window is painted black), mode, begin, clear, end.
+    // One frame: ready check (else the window is painted black), mode, the frustum, begin, clear,
+    // the root list drawn, the renderer's processing, end, and the frustum popped.
     void render();
     // Lists the device's modes into listed_modes(); false when the device reports a failure
     // (the modes listed before it stand).
@@ -59,6 +82,7 @@ public:
     const std::vector<DisplayMode>& listed_modes() const { return modes_; }
 
     IVideo* video() const { return video_; }
+    Vorn::Renderer& renderer() { return *renderer_; }
     DeviceHandle device() const { return device_; }
 
     // Callback slots, in the display's order; the script properties on_* reach them.
@@ -80,6 +104,8 @@ public:
     bool CloseAllowed();
     // The window is finally gone: forget it, and end the run when it was the game window.
     void WindowGone(platform::Hwnd window);
+    // The window is about to be freed (its last message): the video device lets go of it.
+    void WindowGoing(platform::Hwnd window);
 
 private:
     // While a script call that sends window messages runs (create, destroy), callbacks run on the
@@ -106,6 +132,9 @@ private:
     bool Open(lua_State* L, const char* title, const DisplayMode& mode);
     // Destroys a half-made window and removes its class (create's failure paths).
     void Abandon(platform::Hwnd window, const char* title);
+    bool AddChild(LuaSceneNode* node, lua_State* L);
+    bool RemoveChild(LuaSceneNode* node, lua_State* L);
+    bool RemoveNode(Vorn::SceneNode* node);
 
     IVideo* video_;
     DeviceHandle device_;
@@ -116,4 +145,8 @@ private:
     std::string title_; // get_title's storage
     std::vector<DisplayMode> modes_; // list_modes' result, reused between reads
     lua_State* caller_ = nullptr; // the Lua thread of the script call in progress, if any
+    std::unique_ptr<Vorn::Renderer> renderer_;
+    std::vector<Vorn::Ref<Vorn::SceneNode>> children_; // the root list, one reference per entry
+    bridge::LuaRef cameraRef_; // the camera object, unset when none
+    Vorn::SceneNode* cameraNode_ = nullptr; // its engine node, in children_ while set
 };

@@ -6,6 +6,7 @@
 #include <tolua++.h>
 
 #include "Vorn/core/Log.h"
+#include "Vorn/scene/NodeManager.h"
 #include "audio/LuaAudio.h"
 #include "bridge/Callback.h"
 #include "bridge/ScriptState.h"
@@ -14,11 +15,11 @@
 #include "host/ErrorHandler.h"
 #include "host/Packages.h"
 #include "host/Plugins.h"
-#include "system/TimerPass.h"
 #include "input/LuaJoystick.h"
 #include "input/LuaKeyboard.h"
 #include "input/LuaMouse.h"
 #include "platform/Messages.h"
+#include "system/TimerPass.h"
 
 namespace host {
 
@@ -58,7 +59,7 @@ bool RunFrame()
     if (plugins.audio != nullptr)
         plugins.audio->Update();
     sys::RunTimerPass();
-    // The scene graph's per-frame rebuild joins here, before rendering, once the engine has one.
+    Vorn::NODE_MANAGER.Rebuild();
     devices.display->render();
     return PumpMessages();
 }

@@ -10,6 +10,11 @@ int tolua_point_open(lua_State* L);
 int tolua_color_open(lua_State* L);
 int tolua_canvas_open(lua_State* L);
 int tolua_clipper_open(lua_State* L);
+int tolua_sprite_open(lua_State* L);
+int tolua_layer_open(lua_State* L);
+int tolua_camera_open(lua_State* L);
+int tolua_scenenode_open(lua_State* L);
+int tolua_viewport_open(lua_State* L);
 int tolua_input_open(lua_State* L);
 int tolua_display_open(lua_State* L);
 int tolua_devices_open(lua_State* L);
@@ -23,24 +28,24 @@ using PackageOpen = int (*)(lua_State*);
 
 // Start-up order. The places still commented out are filled as their areas arrive.
 constexpr PackageOpen kPackages[] = {
-    tolua_timer_open,  // 1: Timer
+    tolua_timer_open, // 1: Timer
     // 2: the debug package (DEBUG, open_url, stroke, fill)
-    tolua_point_open,  // 3: Point
-    tolua_color_open,  // 4: Color and the named colours
-    tolua_input_open,  // 5: the input constants and the LuaInputDevice base class
+    tolua_point_open, // 3: Point
+    tolua_color_open, // 4: Color and the named colours
+    tolua_input_open, // 5: the input constants and the LuaInputDevice base class
     // 6: the system module with the DEV_* constants
     // 7: Image with IMG_FORMAT_*
-    tolua_canvas_open,   // 8: LinearGradient and Canvas
-    tolua_clipper_open,  // 9: Clipper
+    tolua_canvas_open, // 8: LinearGradient and Canvas
+    tolua_clipper_open, // 9: Clipper
     // 10: Font
-    // 11: Sprite
-    // 12: Layer
-    // 13: Camera
-    tolua_display_open,  // 14: DisplayMode and Display
-    // 15: SceneNode with BM_*
-    // 16: Viewport
-    tolua_devices_open,  // 17: Keyboard, then Mouse, then Joystick
-    tolua_audio_open,    // 18: AudioMode and Audio
+    tolua_sprite_open, // 11: Sprite
+    tolua_layer_open, // 12: Layer
+    tolua_camera_open, // 13: Camera
+    tolua_display_open, // 14: DisplayMode and Display
+    tolua_scenenode_open, // 15: SceneNode with BM_*
+    tolua_viewport_open, // 16: Viewport
+    tolua_devices_open, // 17: Keyboard, then Mouse, then Joystick
+    tolua_audio_open, // 18: AudioMode and Audio
     // 19: Sound and Music
 };
 
