@@ -30,7 +30,6 @@ void CloseEveryWindow()
 
 PeekResult PeekAndDispatch()
 {
-    sdl::ReapRetiredNatives();
     SDL_PumpEvents();
     SDL_Event event;
     while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT) == 1)

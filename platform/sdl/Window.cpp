@@ -17,12 +17,13 @@ void WindowCountChanged()
         SDL_DisableScreenSaver();
 }
 
-// Removes the record and its native window.
+// Removes the record and frees its native window at once: the video plugin let go of it while
+// the window procedure handled the last message (the display asks it to).
 void Discard(uint32_t id)
 {
     Hwnd handle = reinterpret_cast<Hwnd>(static_cast<uintptr_t>(id));
     if (WindowRecord* record = Find(handle)) {
-        RetireNative(record->native);
+        SDL_DestroyWindow(record->native);
         RemoveRecord(id);
     }
     WindowCountChanged();

@@ -1,5 +1,6 @@
 // WindowPaint: painting a window's client area black, through the SDL renderer the video plugin
-// made for the window; before it has one there is nothing to paint with.
+// left on the window (its data under kWindowRendererKey); without one there is nothing to paint
+// with.
 #include "WindowTable.h"
 
 namespace platform {
@@ -11,7 +12,7 @@ bool FillClientBlack(Hwnd window)
         sdl::SetLastError(kErrorInvalidWindowHandle);
         return false;
     }
-    if (SDL_Renderer* renderer = SDL_GetRenderer(record->native)) {
+    if (auto* renderer = static_cast<SDL_Renderer*>(SDL_GetWindowData(record->native, kWindowRendererKey))) {
         // Leave the renderer as the plugin set it: target and draw colour are restored.
         SDL_Texture* target = SDL_GetRenderTarget(renderer);
         Uint8 r = 0, g = 0, b = 0, a = 0;

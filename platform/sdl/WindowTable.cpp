@@ -95,39 +95,6 @@ std::size_t WindowCount()
     return Records().size();
 }
 
-namespace {
-
-std::vector<SDL_Window*>& Retired()
-{
-    static std::vector<SDL_Window*> retired;
-    return retired;
-}
-
-} // namespace
-
-void RetireNative(SDL_Window* native)
-{
-    if (SDL_GetRenderer(native) == nullptr) {
-        SDL_DestroyWindow(native);
-        return;
-    }
-    SDL_HideWindow(native);
-    Retired().push_back(native);
-}
-
-void ReapRetiredNatives()
-{
-    auto& retired = Retired();
-    for (auto it = retired.begin(); it != retired.end();) {
-        if (SDL_GetRenderer(*it) == nullptr) {
-            SDL_DestroyWindow(*it);
-            it = retired.erase(it);
-        } else {
-            ++it;
-        }
-    }
-}
-
 void RefreshKnownGeometry(WindowRecord& record)
 {
     SDL_GetWindowPosition(record.native, &record.knownX, &record.knownY);

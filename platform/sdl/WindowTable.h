@@ -69,13 +69,6 @@ Hwnd HandleOf(const WindowRecord& record);
 // Handles of every existing window, in creation order; safe to walk while procedures run.
 std::vector<Hwnd> AllWindows();
 
-// Destroys a native window whose layer window is gone. One that still carries an SDL renderer
-// (the video plugin's) is hidden and kept until the renderer is destroyed, so the plugin never
-// holds a renderer of a freed window.
-void RetireNative(SDL_Window* native);
-// Destroys the kept native windows whose renderer is gone; the pump calls it.
-void ReapRetiredNatives();
-
 // Re-reads the native geometry into the record's known geometry.
 void RefreshKnownGeometry(WindowRecord& record);
 // Takes the echoes of the layer's own geometry change out of SDL's queue (after pumping the

@@ -198,6 +198,7 @@ TEST_F(Window, PaintingUsesTheWindowsRendererWhenItHasOne)
     auto* native = static_cast<SDL_Window*>(GetNativeWindow(window));
     SDL_Renderer* renderer = SDL_CreateRenderer(native, -1, SDL_RENDERER_SOFTWARE);
     ASSERT_NE(renderer, nullptr) << SDL_GetError();
+    SDL_SetWindowData(native, kWindowRendererKey, renderer); // as the video plugin leaves it
     SDL_SetRenderDrawColor(renderer, 200, 100, 50, 255);
     EXPECT_TRUE(FillClientBlack(window));
     // The renderer is left as the plugin set it.
@@ -208,22 +209,14 @@ TEST_F(Window, PaintingUsesTheWindowsRendererWhenItHasOne)
     SDL_DestroyRenderer(renderer);
 }
 
-TEST_F(Window, ARendererOutlivesItsDestroyedWindowUntilReleased)
+TEST_F(Window, ADestroyedWindowIsFreedAtOnce)
 {
     Hwnd window = Make(64, 48);
     ASSERT_NE(window, nullptr);
     auto* native = static_cast<SDL_Window*>(GetNativeWindow(window));
     const Uint32 nativeId = SDL_GetWindowID(native);
-    SDL_Renderer* renderer = SDL_CreateRenderer(native, -1, SDL_RENDERER_SOFTWARE);
-    ASSERT_NE(renderer, nullptr) << SDL_GetError();
     ASSERT_TRUE(DestroyWindow(window));
     EXPECT_FALSE(IsWindow(window));
-    // The plugin may still draw and present, then release its renderer.
-    EXPECT_EQ(SDL_RenderClear(renderer), 0);
-    SDL_RenderPresent(renderer);
-    EXPECT_EQ(SDL_GetWindowFromID(nativeId), native);
-    SDL_DestroyRenderer(renderer);
-    PumpQuiet();
     EXPECT_EQ(SDL_GetWindowFromID(nativeId), nullptr);
 }
 

@@ -101,9 +101,9 @@ LResult SendMessage(Hwnd window, Message message, WParam wparam = 0, LParam lpar
 // (kErrorCannotFindWndClass, kErrorNotEnoughMemory, or the procedure refused).
 Hwnd CreateWindow(const char* className, const char* title, int x, int y, int width, int height, void* param);
 // Destroys a window: Destroy then NcDestroy reach the procedure inside this call. Fails with
-// kErrorInvalidWindowHandle for a null, destroyed or already dying window. A native window that
-// still carries the video plugin's SDL renderer is only hidden, and freed by the pump once the
-// plugin has destroyed the renderer.
+// kErrorInvalidWindowHandle for a null, destroyed or already dying window. The native window is
+// freed before the call returns, so whoever drew into it (the video plugin) must let go of it while
+// the procedure handles Destroy or NcDestroy.
 bool DestroyWindow(Hwnd window);
 // Whether the handle names an existing window.
 bool IsWindow(Hwnd window);
@@ -153,9 +153,9 @@ enum class SystemMetric { FrameWidth, FrameHeight, CaptionHeight };
 // outer size minus twice the frame and the caption; a full-screen one has no frame.
 int GetSystemMetrics(SystemMetric metric);
 
-// Paints the client area black through the window's SDL renderer (clear and present). Before the
-// window has a renderer there is nothing to paint with and it returns true. False for an invalid
-// handle or a failed paint.
+// Paints the client area black through the renderer the video plugin left on the window
+// (kWindowRendererKey; clear and present). Without one there is nothing to paint with and it
+// returns true. False for an invalid handle or a failed paint.
 bool FillClientBlack(Hwnd window);
 
 // The native window for the plugins: the SDL_Window* of this window, or null.

@@ -53,14 +53,14 @@ bool WindowRenderer::Attach(SDL_Window* window, bool vsync)
         sdlplugin::Log(kPlugin,
             "this renderer has no custom blend modes: BM_SELECT ignores alpha, BM_SUBTRACT "
             "draws as BM_NONE and shaped clips fall back to their bounding box");
-    SDL_SetWindowData(window, kRendererKey, renderer);
+    SDL_SetWindowData(window, kWindowRendererKey, renderer);
     return true;
 }
 
 void WindowRenderer::Release()
 {
     if (renderer_ != nullptr && WindowAlive()) {
-        SDL_SetWindowData(window_, kRendererKey, nullptr);
+        SDL_SetWindowData(window_, kWindowRendererKey, nullptr);
         SDL_DestroyRenderer(renderer_);
     }
     Forget();

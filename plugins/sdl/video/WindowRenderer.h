@@ -1,20 +1,19 @@
 // WindowRenderer: the SDL renderer the plugin draws a window with, tied to that window's id. The
 // renderer is made by the plugin and destroyed by it while its window lives: the display tells
 // the plugin before the window goes (IVideo::ForgetWindow). It is also left on the window as the
-// window data kRendererKey, which is how the platform layer paints a window black through it.
+// window data kWindowRendererKey, which is how the window layer paints a window black through it.
 // Should a window vanish without that word, its renderer is forgotten, never destroyed: SDL2 does
 // not free a renderer with its window, and freeing it afterwards reads freed memory.
 #pragma once
 
 #include <SDL.h>
 
+#include "contracts/WindowHandle.h"
+
 namespace sdlvideo {
 
 class WindowRenderer {
 public:
-    // SDL window data naming the window's renderer while this plugin draws into it.
-    static constexpr const char* kRendererKey = "VornRenderer";
-
     WindowRenderer() = default;
     ~WindowRenderer() { Release(); }
     WindowRenderer(const WindowRenderer&) = delete;
