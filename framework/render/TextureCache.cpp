@@ -26,18 +26,17 @@ TextureCache::~TextureCache()
             Free(slot);
 }
 
-int32_t TextureCache::Bucket(float scale)
+float TextureCache::Steps(float scale)
 {
     if (!(scale > 0.0f) || !std::isfinite(scale))
-        return kLowestBucket;
-    const float bucket = std::ceil(std::log2(scale) * kBuckets - 1e-4f);
-    return static_cast<int32_t>(
-        std::clamp(bucket, static_cast<float>(kLowestBucket), static_cast<float>(kHighestBucket)));
+        return static_cast<float>(kLowestBucket);
+    return std::clamp(
+        std::log2(scale) * kBuckets, static_cast<float>(kLowestBucket), static_cast<float>(kHighestBucket));
 }
 
-float TextureCache::RasterScale(float scale)
+int32_t TextureCache::Bucket(float scale)
 {
-    return std::exp2(static_cast<float>(Bucket(scale)) / kBuckets);
+    return static_cast<int32_t>(std::lround(Steps(scale)));
 }
 
 void TextureCache::BeginFrame()
@@ -48,12 +47,17 @@ void TextureCache::BeginFrame()
 const CachedRaster* TextureCache::Get(
     Node& content, uint64_t version, float scale, RasterizeFn rasterize, CacheMemo& memo)
 {
-    const int32_t bucket = Bucket(scale);
+    // The bucket drawn last stays while the scale is within three quarters of a step of it, so a
+    // scale hovering at a boundary does not rasterise back and forth.
+    int32_t bucket = Bucket(scale);
     Entry* entry = nullptr;
-    if (memo.serial != 0 && memo.slot < slots_.size() && memo.bucket == bucket) {
+    if (memo.serial != 0 && memo.slot < slots_.size()
+        && std::fabs(Steps(scale) - static_cast<float>(memo.bucket)) <= 0.75f) {
         Entry& noted = slots_[memo.slot];
-        if (noted.serial == memo.serial && noted.content.Get() == &content)
+        if (noted.serial == memo.serial && noted.content.Get() == &content) {
             entry = &noted;
+            bucket = memo.bucket;
+        }
     }
     if (entry == nullptr) {
         const auto found = index_.find({ &content, bucket });

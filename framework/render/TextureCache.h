@@ -1,8 +1,9 @@
 // TextureCache: textures made from retained content (a canvas's vector content, a clipper's
-// region) at the scale at which it appears. A content node is rasterised at that scale rounded up
-// to the next quarter octave, so a change of scale by less than about 19% reuses the texture and a
-// larger one (zooming in) gets a sharp one; it is rasterised again when its version changes or the
-// device lost its textures, never otherwise. Unused entries go after a while. Needs IVideo.
+// region) at the scale at which it appears. A content node is rasterised at that scale rounded to
+// the nearest quarter octave; a drawer keeps its texture while the scale stays within three
+// quarters of a step of it (about 14% either way), and gets a sharp new one beyond (zooming in).
+// Content is rasterised again when its version changes or the device lost its textures, never
+// otherwise. Unused entries go after a while. Needs IVideo.
 #pragma once
 
 #include <cstdint>
@@ -53,9 +54,6 @@ public:
     TextureCache(const TextureCache&) = delete;
     TextureCache& operator=(const TextureCache&) = delete;
 
-    // The scale a content drawn at `scale` is rasterised at: the next quarter octave up.
-    static float RasterScale(float scale);
-
     // Once per frame, before Get: notes the device's texture generation.
     void BeginFrame();
     // The texture of `content` for drawing at `scale`; null when it draws nothing or no texture
@@ -93,6 +91,8 @@ private:
         }
     };
 
+    // log2(scale) in quarter octaves, and the nearest whole one.
+    static float Steps(float scale);
     static int32_t Bucket(float scale);
     bool Refresh(Entry& entry, RasterizeFn rasterize);
     void Free(uint32_t slot);

@@ -1,0 +1,236 @@
+// The renderer as a unit, on a recording device: one draw per run of texture and blend mode, the
+// depth order, culling before rasterising, hidden items dropped, the camera's view and background,
+// viewports, clipped layers, and textures rasterised at the scale content appears at.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "RecordingVideo.h"
+#include "Vorn/draw/Canvas.h"
+#include "Vorn/render/Renderer.h"
+#include "Vorn/scene/Camera.h"
+#include "Vorn/scene/Layer.h"
+#include "Vorn/scene/Sprite.h"
+#include "Vorn/scene/Viewport.h"
+
+namespace {
+
+using Vorn::Ref;
+using Vorn::Sprite;
+
+Ref<Vorn::Canvas> SquareCanvas(float side, float alpha = 1.0f)
+{
+    Ref<Vorn::Canvas> canvas(new Vorn::Canvas(nullptr));
+    canvas->fill_alpha = alpha;
+    canvas->Rectangle(side, side);
+    canvas->Fill();
+    return canvas;
+}
+
+Ref<Sprite> Show(Vorn::Canvas* canvas, float x, float y)
+{
+    Ref<Sprite> sprite(new Sprite());
+    sprite->SetCanvas(canvas);
+    sprite->SetPosition(x, y);
+    return sprite;
+}
+
+class RendererTest : public ::testing::Test {
+protected:
+    // One 640x480 frame of the roots (and the camera, drawn last).
+    void Frame(std::initializer_list<Vorn::SceneNode*> roots, Vorn::Camera* camera = nullptr)
+    {
+        video.Forget();
+        renderer.PushFrustum(Vorn::AABB(0, 0, 320, 240));
+        for (Vorn::SceneNode* root : roots)
+            root->Draw(renderer);
+        if (camera != nullptr)
+            camera->Draw(renderer);
+        renderer.Process();
+        renderer.PopFrustum();
+    }
+    // The centre of a draw's vertices, in frame pixels.
+    static Vorn::Point Centre(const rendertest::Draw& draw)
+    {
+        float minX = 1e9f, maxX = -1e9f, minY = 1e9f, maxY = -1e9f;
+        for (const VideoVertex& v : draw.vertices) {
+            minX = std::min(minX, v.x), maxX = std::max(maxX, v.x);
+            minY = std::min(minY, v.y), maxY = std::max(maxY, v.y);
+        }
+        return { (minX + maxX) / 2, (minY + maxY) / 2 };
+    }
+
+    rendertest::RecordingVideo video;
+    Vorn::Renderer renderer { &video };
+};
+
+TEST_F(RendererTest, OneDrawPerRunOfTextureAndBlendModeInDepthOrder)
+{
+    const Ref<Vorn::Canvas> shared = SquareCanvas(10);
+    const Ref<Vorn::Canvas> single = SquareCanvas(12);
+    const Ref<Sprite> a = Show(shared.Get(), -100, 0);
+    const Ref<Sprite> b = Show(shared.Get(), 0, 0);
+    const Ref<Sprite> c = Show(shared.Get(), 100, 0);
+    Frame({ a.Get(), b.Get(), c.Get() });
+    ASSERT_EQ(video.draws.size(), 1u) << "three sprites, one texture, one blend mode";
+    EXPECT_EQ(video.draws[0].vertices.size() % 3, 0u);
+
+    b->blending = 3; // BM_ADD
+    Frame({ a.Get(), b.Get(), c.Get() });
+    ASSERT_EQ(video.draws.size(), 3u);
+    EXPECT_EQ(video.draws[1].blend, kVideoBlendAdd);
+    EXPECT_EQ(video.draws[0].blend, kVideoBlendNormal);
+
+    // Larger depth is farther back: drawn first; equal depths keep their order.
+    const Ref<Sprite> back = Show(single.Get(), 0, 100);
+    back->depth = 5;
+    b->blending = 99; // unknown modes draw as BM_NONE
+    Frame({ a.Get(), b.Get(), back.Get(), c.Get() });
+    ASSERT_EQ(video.draws.size(), 2u);
+    EXPECT_NEAR(Centre(video.draws[0]).y, 140, 0.5f) << "the deeper sprite comes first";
+    EXPECT_EQ(video.draws[1].blend, kVideoBlendNormal);
+}
+
+TEST_F(RendererTest, ContentOutsideTheFrameIsNeitherRasterisedNorDrawn)
+{
+    const Ref<Vorn::Canvas> canvas = SquareCanvas(10);
+    const Ref<Sprite> away = Show(canvas.Get(), 400, 0);
+    Frame({ away.Get() });
+    EXPECT_TRUE(video.draws.empty());
+    EXPECT_EQ(renderer.Textures().Rasterizations(), 0u);
+    away->SetPosition(316, 0); // half in
+    Frame({ away.Get() });
+    EXPECT_EQ(video.draws.size(), 1u);
+}
+
+TEST_F(RendererTest, ItemsHiddenUnderOpaqueOnesAreDropped)
+{
+    const Ref<Vorn::Canvas> big = SquareCanvas(100);
+    const Ref<Vorn::Canvas> small = SquareCanvas(20);
+    const Ref<Vorn::Canvas> glass = SquareCanvas(100, 0.5f);
+    const Ref<Sprite> under = Show(small.Get(), 0, 0);
+    const Ref<Sprite> cover = Show(big.Get(), 0, 0);
+    Frame({ under.Get(), cover.Get() });
+    ASSERT_EQ(video.draws.size(), 1u) << "the small square lies wholly under the opaque one";
+    EXPECT_EQ(renderer.Stats().hidden, 1u);
+
+    under->SetPosition(45, 0); // sticks out
+    Frame({ under.Get(), cover.Get() });
+    EXPECT_EQ(video.draws.size(), 2u);
+
+    under->SetPosition(0, 0);
+    cover->alpha = 0.99f; // not opaque any more
+    Frame({ under.Get(), cover.Get() });
+    EXPECT_EQ(video.draws.size(), 2u);
+
+    cover->alpha = 1.0f;
+    cover->SetCanvas(glass.Get());
+    Frame({ under.Get(), cover.Get() });
+    EXPECT_EQ(video.draws.size(), 2u) << "translucent content hides nothing";
+}
+
+TEST_F(RendererTest, TheLastCameraGivesTheViewAndFillsTheBackgroundFirst)
+{
+    const Ref<Vorn::Canvas> canvas = SquareCanvas(10);
+    const Ref<Sprite> sprite = Show(canvas.Get(), 50, 20);
+    const Ref<Vorn::Camera> ignored(new Vorn::Camera());
+    const Ref<Vorn::Camera> camera(new Vorn::Camera());
+    camera->SetPosition(50, 20);
+    camera->color = { 10, 20, 30 };
+    ignored->Draw(renderer); // an earlier camera is replaced by the last one
+    Frame({ sprite.Get() }, camera.Get());
+    ASSERT_EQ(video.draws.size(), 2u);
+    EXPECT_EQ(video.draws[0].texture, 0u) << "the background comes first";
+    EXPECT_EQ(video.draws[0].vertices[0].g, 20);
+    EXPECT_NEAR(Centre(video.draws[1]).x, 320, 0.5f) << "the camera's position is the frame's centre";
+    EXPECT_NEAR(Centre(video.draws[1]).y, 240, 0.5f);
+
+    // Scaled by 2 it shows twice as much: the sprite's offset from the camera halves on screen.
+    camera->ChangeScale(2, 2);
+    sprite->SetPosition(150, 20);
+    Frame({ sprite.Get() }, camera.Get());
+    EXPECT_NEAR(Centre(video.draws[1]).x, 370, 0.5f);
+}
+
+TEST_F(RendererTest, AViewportClipsToItsRectangleAndCentresItsCamera)
+{
+    const Ref<Vorn::Canvas> canvas = SquareCanvas(10);
+    const Ref<Vorn::Layer> world(new Vorn::Layer());
+    const Ref<Sprite> sprite = Show(canvas.Get(), 30, 0);
+    const Ref<Vorn::Camera> eye(new Vorn::Camera());
+    world->AddChild(sprite.Get());
+    world->AddChild(eye.Get());
+    eye->SetPosition(30, 0);
+    const Ref<Vorn::Viewport> view(new Vorn::Viewport(100, 50, 200, 100));
+    view->SetCamera(eye.Get());
+    const Ref<Vorn::Layer> holder(new Vorn::Layer());
+    holder->AddChild(view.Get());
+    Frame({ holder.Get() });
+    ASSERT_GE(video.calls.size(), 4u);
+    EXPECT_EQ(video.calls[0], "clip 100 50 200 100");
+    EXPECT_EQ(video.calls[1], "draw 0 0") << "the camera's colour under the view";
+    EXPECT_EQ(video.calls.back(), "clip 0 0 640 480");
+    ASSERT_EQ(video.draws.size(), 2u);
+    EXPECT_NEAR(Centre(video.draws[1]).x, 200, 0.5f);
+    EXPECT_NEAR(Centre(video.draws[1]).y, 100, 0.5f);
+}
+
+TEST_F(RendererTest, ALayerClipsToARectangleWithTheClipRectAndToAnyOtherShapeWithAMaskedTarget)
+{
+    const Ref<Vorn::Canvas> canvas = SquareCanvas(300);
+    const Ref<Sprite> sprite = Show(canvas.Get(), 0, 0);
+    const Ref<Vorn::Layer> layer(new Vorn::Layer(10, 0));
+    const Ref<Vorn::Clipper> clipper(new Vorn::Clipper(nullptr));
+    layer->SetClipper(clipper.Get());
+    layer->AddChild(sprite.Get());
+    clipper->Rectangle(100, 60);
+    clipper->Fill();
+    Frame({ layer.Get() });
+    ASSERT_EQ(video.calls.size(), 3u);
+    EXPECT_EQ(video.calls[0], "clip 280 210 100 60");
+
+    layer->ChangeRotation(30); // no longer a rectangle on screen
+    Frame({ layer.Get() });
+    ASSERT_EQ(video.calls.size(), 8u);
+    EXPECT_EQ(video.calls[0].rfind("target ", 0), 0u);
+    EXPECT_EQ(video.calls[1], "clear");
+    EXPECT_EQ(video.draws[1].blend, kVideoBlendMask);
+    EXPECT_EQ(video.calls[5], "target 0");
+    EXPECT_EQ(video.draws[2].texture, std::stoul(video.calls[0].substr(7))) << "the target composed back";
+
+    clipper->Clear(); // an empty clipper clips nothing
+    Frame({ layer.Get() });
+    EXPECT_EQ(video.calls.size(), 1u);
+}
+
+TEST_F(RendererTest, ContentIsRasterisedAtItsOnScreenScaleAndAgainOnlyWhenThatOrItChanges)
+{
+    const Ref<Vorn::Canvas> canvas = SquareCanvas(10);
+    const Ref<Sprite> sprite = Show(canvas.Get(), 0, 0);
+    Frame({ sprite.Get() });
+    EXPECT_EQ(renderer.Textures().Rasterizations(), 1u);
+    Frame({ sprite.Get() });
+    sprite->ChangeScale(1.1f, 1.1f); // within three quarters of a step of 1
+    Frame({ sprite.Get() });
+    EXPECT_EQ(renderer.Textures().Rasterizations(), 1u);
+
+    sprite->ChangeScale(4, 4);
+    Frame({ sprite.Get() });
+    EXPECT_EQ(renderer.Textures().Rasterizations(), 2u);
+    ASSERT_EQ(video.draws.size(), 1u);
+    const uint32_t width = video.TextureWidth(video.draws[0].texture);
+    EXPECT_GE(width, 40u) << "10 units at 4.4 times are about 44 pixels wide";
+
+    canvas->Ellipse(6, 6);
+    canvas->Fill();
+    Frame({ sprite.Get() });
+    EXPECT_EQ(renderer.Textures().Rasterizations(), 3u);
+
+    const int uploads = video.uploads;
+    ++video.generation; // the device lost its textures
+    Frame({ sprite.Get() });
+    EXPECT_EQ(video.uploads, uploads + 1);
+}
+
+} // namespace
