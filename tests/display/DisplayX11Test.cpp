@@ -153,6 +153,24 @@ TEST(DisplayX11, APresentedFrameIsTheModesSizeInBlackAndACloseWithoutOnCloseEnds
     EXPECT_EQ(0, coloured);
 }
 
+// A destroyed window is freed at once, not kept hidden: the script looks for it on the X server
+// right after destroy() returns.
+TEST(DisplayX11, ADestroyedWindowIsGoneFromTheServerAtOnce)
+{
+    XServer server;
+    GameFolder game;
+    game.UseSdlPluginsAsDefaults();
+    game.WriteScript("main.lua",
+        "display:create('Vorn freed', 160, 120, 32, true)\n"
+        "os.execute(\"xdotool search --name '^Vorn freed$' > before.txt\")\n"
+        "display:destroy()\n"
+        "os.execute(\"xdotool search --name '^Vorn freed$' > after.txt\")\n");
+    const auto result = game.Run(server.Options());
+    EXPECT_EQ(0, result.exitCode) << result.Describe();
+    EXPECT_FALSE(game.Read("before.txt").empty()) << "the window existed";
+    EXPECT_EQ("", game.Read("after.txt"));
+}
+
 // The bundled game as built into the game folder: it opens its window with a title saying what
 // arrived last, and closing the window ends it.
 TEST(DisplayX11, TheBundledGameOpensItsWindowAndClosingItEndsTheGame)

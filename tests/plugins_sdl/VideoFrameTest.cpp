@@ -119,6 +119,37 @@ protected:
     }
 };
 
+// The frame keeps the mode's size and is stretched over the whole window, whatever the window's
+// size: a column at the frame's left edge fills the window's left edge, twice as wide.
+TEST_F(VideoCaptureTest, TheFrameStretchesOverAWindowOfAnotherShape)
+{
+    ASSERT_NE(MakeWindow(64, 48), nullptr);
+    SDL_SetWindowResizable(window_, SDL_TRUE);
+    const DisplayMode mode = MakeMode(64, 48, true);
+    ASSERT_TRUE(video_->SetMode(window_, &mode));
+    SDL_SetWindowSize(window_, 128, 48);
+    const Color black { 0, 0, 0 };
+    const VideoVertex column[6] = { { 0, 0, 255, 0, 0, 255, 0, 0 }, { 8, 0, 255, 0, 0, 255, 0, 0 },
+        { 8, 48, 255, 0, 0, 255, 0, 0 }, { 0, 0, 255, 0, 0, 255, 0, 0 }, { 8, 48, 255, 0, 0, 255, 0, 0 },
+        { 0, 48, 255, 0, 0, 255, 0, 0 } };
+    for (int frame = 1; frame <= 2; ++frame) {
+        ASSERT_TRUE(video_->BeginFrame());
+        ASSERT_TRUE(video_->Clear(&black));
+        ASSERT_TRUE(video_->DrawTriangles(0, column, 6, nullptr, 0, kVideoBlendNormal));
+        ASSERT_TRUE(video_->EndFrame());
+    }
+    SDL_Surface* image = IMG_Load(Frame(2).c_str());
+    ASSERT_NE(image, nullptr) << IMG_GetError();
+    EXPECT_EQ(image->w, 128);
+    for (int y : { 2, 24, 45 }) {
+        EXPECT_EQ(PixelAt(image, 1, y).r, 255) << "the window's left edge shows the frame's left edge";
+        EXPECT_EQ(PixelAt(image, 14, y).r, 255);
+        EXPECT_EQ(PixelAt(image, 18, y).r, 0) << "8 frame pixels are 16 window pixels wide";
+        EXPECT_EQ(PixelAt(image, 126, y).r, 0);
+    }
+    SDL_FreeSurface(image);
+}
+
 TEST_F(VideoBadCaptureListTest, CapturesNothing)
 {
     ASSERT_NE(MakeWindow(32, 32), nullptr);
