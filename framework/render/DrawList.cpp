@@ -7,28 +7,6 @@
 
 namespace Vorn {
 
-namespace {
-
-// The occlusion grid's cell side in pixels.
-constexpr int32_t kCell = 8;
-
-// Whether p lies inside the convex quad (either winding), edges included.
-bool InsideQuad(const Point quad[4], float px, float py)
-{
-    bool negative = false;
-    bool positive = false;
-    for (int i = 0; i < 4; ++i) {
-        const Point& a = quad[i];
-        const Point& b = quad[(i + 1) % 4];
-        const float cross = (b.x - a.x) * (py - a.y) - (b.y - a.y) * (px - a.x);
-        negative = negative || cross < -1e-3f;
-        positive = positive || cross > 1e-3f;
-    }
-    return !(negative && positive);
-}
-
-} // namespace
-
 void DrawList::Reset()
 {
     ops_.clear();
@@ -49,28 +27,18 @@ VideoVertex* DrawList::Add(TextureHandle texture, int32_t blend, uint32_t count)
     return vertices_.data() + op.first;
 }
 
-void DrawList::Close()
+void DrawList::SetOutline(const Point* polygon, uint32_t count)
 {
     DrawOp& op = ops_.back();
-    const VideoVertex* v = vertices_.data() + op.first;
-    float minX = v[0].x, maxX = v[0].x, minY = v[0].y, maxY = v[0].y;
-    for (uint32_t i = 1; i < op.count; ++i) {
-        minX = std::min(minX, v[i].x);
-        maxX = std::max(maxX, v[i].x);
-        minY = std::min(minY, v[i].y);
-        maxY = std::max(maxY, v[i].y);
-    }
-    op.minX = minX;
-    op.maxX = maxX;
-    op.minY = minY;
-    op.maxY = maxY;
+    op.outlineCount = static_cast<uint8_t>(std::min<uint32_t>(count, 8));
+    std::copy(polygon, polygon + op.outlineCount, op.outline);
 }
 
-void DrawList::SetOccluder(const Point quad[4])
+void DrawList::SetOpaque(const Point* polygon, uint32_t count)
 {
     DrawOp& op = ops_.back();
-    op.occluder = true;
-    std::copy(quad, quad + 4, op.opaque);
+    op.opaqueCount = static_cast<uint8_t>(std::min<uint32_t>(count, 8));
+    std::copy(polygon, polygon + op.opaqueCount, op.opaque);
 }
 
 void DrawList::AddClip(const VideoRect* rect)
@@ -95,72 +63,39 @@ void DrawList::AddTarget(TextureHandle target, bool clear, const VideoRect* rest
     ops_.push_back(op);
 }
 
-// From the last item back: an item is hidden when every grid cell its bounds meet is already
-// covered by opaque items drawn after it; an opaque item then covers the cells inside its quad.
-// A change of clip or target starts the grid afresh, so only items drawn the same way hide each
-// other.
+// From the last item back: an item is hidden when every pixel it touches is covered by opaque
+// items drawn after it; an opaque item then covers the pixels inside its opaque part. A change of
+// clip or target starts the mask afresh, so only items drawn the same way hide each other. When the
+// items together cover the target fewer than kWorthCovering times over, hardly any can be hidden
+// and the search is not worth its cost.
 void DrawList::CullHidden(uint32_t width, uint32_t height)
 {
-    const int32_t columns = static_cast<int32_t>((width + kCell - 1) / kCell);
-    const int32_t rows = static_cast<int32_t>((height + kCell - 1) / kCell);
-    if (columns <= 0 || rows <= 0)
+    double covering = 0.0;
+    for (const DrawOp& op : ops_) {
+        if (op.kind != DrawOp::Kind::Triangles || op.outlineCount < 3)
+            continue;
+        float x0 = op.outline[0].x, x1 = x0, y0 = op.outline[0].y, y1 = y0;
+        for (uint32_t i = 1; i < op.outlineCount; ++i) {
+            x0 = std::min(x0, op.outline[i].x), x1 = std::max(x1, op.outline[i].x);
+            y0 = std::min(y0, op.outline[i].y), y1 = std::max(y1, op.outline[i].y);
+        }
+        covering += static_cast<double>(x1 - x0) * static_cast<double>(y1 - y0);
+    }
+    if (covering < kWorthCovering * width * height)
         return;
-    const std::size_t bits = static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows);
-    covered_.assign((bits + 63) / 64, 0);
-    bool anyCovered = false;
-    auto isCovered = [&](int32_t cx, int32_t cy) {
-        const std::size_t bit = static_cast<std::size_t>(cy) * columns + static_cast<std::size_t>(cx);
-        return (covered_[bit / 64] >> (bit % 64)) & 1u;
-    };
+    covered_.Reset(width, height);
     for (std::size_t i = ops_.size(); i-- > 0;) {
         DrawOp& op = ops_[i];
         if (op.kind != DrawOp::Kind::Triangles) {
-            if (anyCovered)
-                std::fill(covered_.begin(), covered_.end(), 0);
-            anyCovered = false;
+            covered_.Clear();
             continue;
         }
-        // Cells the item's bounds meet, clamped to the target: outside it nothing shows anyway.
-        const int32_t x0 = std::max(0, static_cast<int32_t>(std::floor(op.minX)) / kCell);
-        const int32_t y0 = std::max(0, static_cast<int32_t>(std::floor(op.minY)) / kCell);
-        const int32_t x1 = std::min(columns - 1, static_cast<int32_t>(std::ceil(op.maxX)) / kCell);
-        const int32_t y1 = std::min(rows - 1, static_cast<int32_t>(std::ceil(op.maxY)) / kCell);
-        if (anyCovered && x0 <= x1 && y0 <= y1) {
-            bool all = true;
-            for (int32_t cy = y0; cy <= y1 && all; ++cy)
-                for (int32_t cx = x0; cx <= x1 && all; ++cx)
-                    all = isCovered(cx, cy);
-            if (all) {
-                op.hidden = true;
-                ++stats_.hidden;
-                continue;
-            }
-        }
-        if (!op.occluder)
+        if (!covered_.Empty() && covered_.Covers(op.outline, op.outlineCount)) {
+            op.hidden = true;
+            ++stats_.hidden;
             continue;
-        float qx0 = op.opaque[0].x, qx1 = qx0, qy0 = op.opaque[0].y, qy1 = qy0;
-        for (const Point& p : op.opaque) {
-            qx0 = std::min(qx0, p.x), qx1 = std::max(qx1, p.x), qy0 = std::min(qy0, p.y),
-            qy1 = std::max(qy1, p.y);
         }
-        const int32_t ox0 = std::max(0, static_cast<int32_t>(std::ceil(qx0)) / kCell);
-        const int32_t oy0 = std::max(0, static_cast<int32_t>(std::ceil(qy0)) / kCell);
-        const int32_t ox1 = std::min(columns - 1, static_cast<int32_t>(std::floor(qx1)) / kCell);
-        const int32_t oy1 = std::min(rows - 1, static_cast<int32_t>(std::floor(qy1)) / kCell);
-        for (int32_t cy = oy0; cy <= oy1; ++cy)
-            for (int32_t cx = ox0; cx <= ox1; ++cx) {
-                const float left = static_cast<float>(cx * kCell);
-                const float top = static_cast<float>(cy * kCell);
-                const float right = left + kCell;
-                const float bottom = top + kCell;
-                if (InsideQuad(op.opaque, left, top) && InsideQuad(op.opaque, right, top)
-                    && InsideQuad(op.opaque, left, bottom) && InsideQuad(op.opaque, right, bottom)) {
-                    const std::size_t bit
-                        = static_cast<std::size_t>(cy) * columns + static_cast<std::size_t>(cx);
-                    covered_[bit / 64] |= uint64_t { 1 } << (bit % 64);
-                    anyCovered = true;
-                }
-            }
+        covered_.Add(op.opaque, op.opaqueCount);
     }
 }
 

@@ -1,7 +1,7 @@
 // DrawList: one frame's drawing as the renderer built it, in drawing order: runs of triangles
 // (texture, blend mode, vertices already in target pixels) and the state changes between them
 // (clip rectangle, drawing target). Items that later opaque items hide completely are dropped
-// (Occlusion), then the rest goes to the device in batches: one DrawTriangles per run of items
+// (CoverageMask), then the rest goes to the device in batches: one DrawTriangles per run of items
 // with the same texture and blend mode. Its buffers are kept between frames.
 #pragma once
 
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Vorn/core/Point.h"
+#include "Vorn/render/CoverageMask.h"
 #include "contracts/IVideo.h"
 
 namespace Vorn {
@@ -21,10 +22,13 @@ struct DrawOp {
     int32_t blend = kVideoBlendNormal;
     uint32_t first = 0;
     uint32_t count = 0;
-    float minX = 0.0f, minY = 0.0f, maxX = 0.0f, maxY = 0.0f; // pixel bounds of the vertices
     bool hidden = false;
-    bool occluder = false; // `opaque` is a convex quad of fully opaque pixels
-    Point opaque[4];
+    // The convex polygon the vertices cover (pixels), and the part of it that is opaque for sure
+    // (none when opaqueCount is 0).
+    uint8_t outlineCount = 0;
+    uint8_t opaqueCount = 0;
+    Point outline[8];
+    Point opaque[8];
     // Clip: the rectangle (Target: the one to restore after switching; none when !hasRect)
     bool hasRect = false;
     VideoRect rect {};
@@ -42,15 +46,17 @@ struct DrawStats {
 
 class DrawList {
 public:
+    // How many times over the items must cover the target before hidden ones are looked for.
+    static constexpr double kWorthCovering = 3.0;
+
     void Reset();
 
     // Appends an item of `count` vertices (a multiple of three) and returns them to be filled;
-    // the pointer is good until the next append. Call Close() once they are written.
+    // the pointer is good until the next append.
     VideoVertex* Add(TextureHandle texture, int32_t blend, uint32_t count);
-    // Computes the last item's pixel bounds.
-    void Close();
-    // Marks the last item as hiding what is below `quad` (pixels, convex, in order).
-    void SetOccluder(const Point quad[4]);
+    // The last item's outline (pixels, convex, at most 8 corners), and its opaque part.
+    void SetOutline(const Point* polygon, uint32_t count);
+    void SetOpaque(const Point* polygon, uint32_t count);
     void AddClip(const VideoRect* rect);
     void AddTarget(TextureHandle target, bool clear, const VideoRect* restoreClip);
 
@@ -67,7 +73,7 @@ private:
     std::vector<DrawOp> ops_;
     std::vector<VideoVertex> vertices_;
     std::vector<VideoVertex> batch_; // a batch whose items are not contiguous
-    std::vector<uint64_t> covered_; // the occlusion grid's bits
+    CoverageMask covered_;
     DrawStats stats_;
 };
 

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "Vorn/render/ConvexSpan.h"
+
 namespace Vorn {
 
 namespace {
@@ -55,84 +57,179 @@ bool Meet(const Point& a, const Point& b, const Point& c, const Point& d, Point&
     return true;
 }
 
-} // namespace
-
-std::vector<Point> ConvexOutline(std::vector<Point> points, uint32_t limit)
+// Removes one corner without cutting any point off: an edge and its neighbours' ends give way to
+// the point where the neighbouring edges meet, choosing the edge that adds least area. False when
+// no edge can go that way.
+bool DropCorner(std::vector<Point>& hull)
 {
-    std::vector<Point> hull = Hull(std::move(points));
-    while (hull.size() > limit && hull.size() > 3) {
-        const std::size_t n = hull.size();
-        double best = std::numeric_limits<double>::infinity();
-        std::size_t bestEdge = n;
-        Point bestPoint;
-        // Removing edge (i, i+1): extend edges (i-1, i) and (i+2, i+1) until they meet at p,
-        // outside the hull; the polygon grows by the triangle (i, p, i+1).
-        for (std::size_t i = 0; i < n; ++i) {
-            const Point& before = hull[(i + n - 1) % n];
-            const Point& a = hull[i];
-            const Point& b = hull[(i + 1) % n];
-            const Point& after = hull[(i + 2) % n];
-            Point p;
-            if (!Meet(before, a, after, b, p))
-                continue;
-            // p must lie beyond a along before->a and beyond b along after->b.
-            if ((static_cast<double>(p.x) - a.x) * (a.x - before.x)
-                        + (static_cast<double>(p.y) - a.y) * (a.y - before.y)
-                    < 0
-                || (static_cast<double>(p.x) - b.x) * (b.x - after.x)
-                        + (static_cast<double>(p.y) - b.y) * (b.y - after.y)
-                    < 0)
-                continue;
-            const double added = std::fabs(Cross(a, p, b)) * 0.5;
-            if (added < best) {
-                best = added;
-                bestEdge = i;
-                bestPoint = p;
-            }
+    const std::size_t n = hull.size();
+    if (n <= 3)
+        return false;
+    double best = std::numeric_limits<double>::infinity();
+    std::size_t bestEdge = n;
+    Point bestPoint;
+    for (std::size_t i = 0; i < n; ++i) {
+        const Point& before = hull[(i + n - 1) % n];
+        const Point& a = hull[i];
+        const Point& b = hull[(i + 1) % n];
+        const Point& after = hull[(i + 2) % n];
+        Point p;
+        if (!Meet(before, a, after, b, p))
+            continue;
+        // p must lie beyond a along before->a and beyond b along after->b.
+        if ((static_cast<double>(p.x) - a.x) * (a.x - before.x)
+                    + (static_cast<double>(p.y) - a.y) * (a.y - before.y)
+                < 0
+            || (static_cast<double>(p.x) - b.x) * (b.x - after.x)
+                    + (static_cast<double>(p.y) - b.y) * (b.y - after.y)
+                < 0)
+            continue;
+        const double added = std::fabs(Cross(a, p, b)) * 0.5;
+        if (added < best) {
+            best = added;
+            bestEdge = i;
+            bestPoint = p;
         }
-        if (bestEdge == n)
-            break; // nothing can go without cutting: keep the finer outline
-        hull[bestEdge] = bestPoint;
-        hull.erase(hull.begin() + static_cast<std::ptrdiff_t>((bestEdge + 1) % n));
     }
-    return hull;
+    if (bestEdge == n)
+        return false;
+    hull[bestEdge] = bestPoint;
+    hull.erase(hull.begin() + static_cast<std::ptrdiff_t>((bestEdge + 1) % n));
+    return true;
 }
 
-RasterShape RasterShape::Measure(const Raster& raster, uint32_t border)
+double Area(const std::vector<Point>& polygon)
 {
-    RasterShape shape;
+    double twice = 0.0;
+    for (std::size_t i = 0; i < polygon.size(); ++i) {
+        const Point& a = polygon[i];
+        const Point& b = polygon[(i + 1) % polygon.size()];
+        twice += static_cast<double>(a.x) * b.y - static_cast<double>(b.x) * a.y;
+    }
+    return std::fabs(twice) * 0.5;
+}
+
+} // namespace
+
+std::vector<Point> CheapestOutline(const std::vector<Point>& points, uint32_t limit)
+{
+    std::vector<Point> hull = Hull(points);
+    if (hull.size() < 3)
+        return {};
+    float x0 = hull[0].x, y0 = hull[0].y, x1 = x0, y1 = y0;
+    for (const Point& p : hull) {
+        x0 = std::min(x0, p.x), y0 = std::min(y0, p.y), x1 = std::max(x1, p.x), y1 = std::max(y1, p.y);
+    }
+    std::vector<Point> best = { { x0, y0 }, { x1, y0 }, { x1, y1 }, { x0, y1 } };
+    double bestCost = Area(best) + 2.0 * RasterShape::kTrianglePixels;
+    while (hull.size() > 4) {
+        if (hull.size() <= limit) {
+            const double cost
+                = Area(hull) + static_cast<double>(hull.size() - 2) * RasterShape::kTrianglePixels;
+            if (cost < bestCost) {
+                bestCost = cost;
+                best = hull;
+            }
+        }
+        if (!DropCorner(hull))
+            break;
+    }
+    return best;
+}
+
+namespace {
+
+// Removes corners of a convex polygon, each time the one whose loss takes the least area, until at
+// most `limit` are left: the polygon only shrinks.
+void KeepCorners(std::vector<Point>& polygon, uint32_t limit)
+{
+    while (polygon.size() > limit) {
+        const std::size_t n = polygon.size();
+        std::size_t cheapest = 0;
+        double least = std::numeric_limits<double>::infinity();
+        for (std::size_t i = 0; i < n; ++i) {
+            const double lost = std::fabs(Cross(polygon[(i + n - 1) % n], polygon[i], polygon[(i + 1) % n]));
+            if (lost < least) {
+                least = lost;
+                cheapest = i;
+            }
+        }
+        polygon.erase(polygon.begin() + static_cast<std::ptrdiff_t>(cheapest));
+    }
+}
+
+// Pixels that are opaque together with their eight neighbours: linear filtering anywhere on them
+// reads opaque pixels only. One byte per pixel.
+std::vector<uint8_t> SolidPixels(const Raster& raster)
+{
+    const uint32_t w = raster.width, h = raster.height;
+    auto opaque = [&](int64_t x, int64_t y) {
+        return x >= 0 && y >= 0 && x < w && y < h
+            && raster.pixels[(static_cast<std::size_t>(y) * w + static_cast<std::size_t>(x)) * 4 + 3] == 255;
+    };
+    std::vector<uint8_t> solid(static_cast<std::size_t>(w) * h, 0);
+    for (uint32_t y = 0; y < h; ++y)
+        for (uint32_t x = 0; x < w; ++x) {
+            bool all = true;
+            for (int dy = -1; dy <= 1 && all; ++dy)
+                for (int dx = -1; dx <= 1 && all; ++dx)
+                    all = opaque(static_cast<int64_t>(x) + dx, static_cast<int64_t>(y) + dy);
+            solid[static_cast<std::size_t>(y) * w + x] = all ? 1 : 0;
+        }
+    return solid;
+}
+
+// Whether linear filtering anywhere inside the polygon reads opaque pixels only: every pixel
+// whose square comes within half a pixel of the polygon has alpha 255.
+bool SamplesOpaque(const std::vector<Point>& polygon, const Raster& raster)
+{
+    const auto count = static_cast<uint32_t>(polygon.size());
     const uint32_t w = raster.width;
-    const uint32_t h = raster.height;
-    if (w == 0 || h == 0 || raster.pixels.size() < static_cast<std::size_t>(w) * h * 4)
-        return shape;
-    const float maxX = static_cast<float>(w + 2 * border);
-    const float maxY = static_cast<float>(h + 2 * border);
-    const float grow = border > 0 ? 1.0f : 0.0f; // what linear filtering spreads into the border
-    std::vector<Point> corners;
+    for (uint32_t y = 0; y < raster.height; ++y) {
+        float left = 0.0f, right = 0.0f;
+        if (!OuterSpan(polygon.data(), count, static_cast<float>(y) - 0.5f, static_cast<float>(y) + 1.5f,
+                left, right))
+            continue;
+        const auto from = static_cast<int64_t>(std::floor(left - 0.5f));
+        const auto to = static_cast<int64_t>(std::ceil(right + 0.5f));
+        if (from < 0 || to > static_cast<int64_t>(w))
+            return false;
+        for (int64_t x = from; x < to; ++x)
+            if (raster.pixels[(static_cast<std::size_t>(y) * w + static_cast<std::size_t>(x)) * 4 + 3] != 255)
+                return false;
+    }
+    return true;
+}
+
+// Moves every corner one pixel towards the polygon's centre.
+void Shrink(std::vector<Point>& polygon)
+{
+    Point centre;
+    for (const Point& p : polygon) {
+        centre.x += p.x / static_cast<float>(polygon.size());
+        centre.y += p.y / static_cast<float>(polygon.size());
+    }
+    for (Point& p : polygon) {
+        const float dx = centre.x - p.x, dy = centre.y - p.y;
+        const float length = std::hypot(dx, dy);
+        if (length > 1.0f) {
+            p.x += dx / length;
+            p.y += dy / length;
+        }
+    }
+}
+
+// The largest rectangle of solid pixels, as four corners (none when there is no solid pixel).
+std::vector<Point> SolidRectangle(const std::vector<uint8_t>& solid, uint32_t w, uint32_t h)
+{
     std::vector<uint32_t> heights(w, 0);
     std::vector<uint32_t> stack;
     double bestArea = 0.0;
+    std::vector<Point> best;
     for (uint32_t y = 0; y < h; ++y) {
-        const uint8_t* row = raster.pixels.data() + static_cast<std::size_t>(y) * w * 4;
-        uint32_t first = w;
-        uint32_t last = 0;
-        for (uint32_t x = 0; x < w; ++x) {
-            const uint8_t a = row[x * 4 + 3];
-            if (a != 0) {
-                first = std::min(first, x);
-                last = x;
-            }
-            heights[x] = a == 255 ? heights[x] + 1 : 0;
-        }
-        if (first < w) {
-            const float top = std::max(0.0f, static_cast<float>(y + border) - grow);
-            const float bottom = std::min(maxY, static_cast<float>(y + 1 + border) + grow);
-            const float left = std::max(0.0f, static_cast<float>(first + border) - grow);
-            const float right = std::min(maxX, static_cast<float>(last + 1 + border) + grow);
-            corners.insert(
-                corners.end(), { { left, top }, { right, top }, { left, bottom }, { right, bottom } });
-        }
-        // Largest rectangle of full-alpha pixels ending at this row: the histogram's largest bar run.
+        for (uint32_t x = 0; x < w; ++x)
+            heights[x] = solid[static_cast<std::size_t>(y) * w + x] != 0 ? heights[x] + 1 : 0;
+        // The histogram's largest bar run: the largest rectangle ending at this row.
         stack.clear();
         for (uint32_t x = 0; x <= w; ++x) {
             const uint32_t height = x < w ? heights[x] : 0;
@@ -143,40 +240,77 @@ RasterShape RasterShape::Measure(const Raster& raster, uint32_t border)
                 const double area = static_cast<double>(bar) * (x - start);
                 if (bar > 0 && area > bestArea) {
                     bestArea = area;
-                    shape.hasOpaque = true;
-                    shape.opaqueLeft = static_cast<float>(start + border);
-                    shape.opaqueRight = static_cast<float>(x + border);
-                    shape.opaqueBottom = static_cast<float>(y + 1 + border);
-                    shape.opaqueTop = static_cast<float>(y + 1 - bar + border);
+                    const auto x0 = static_cast<float>(start), x1 = static_cast<float>(x);
+                    const auto y0 = static_cast<float>(y + 1 - bar), y1 = static_cast<float>(y + 1);
+                    best = { { x0, y0 }, { x1, y0 }, { x1, y1 }, { x0, y1 } };
                 }
             }
             if (x < w)
                 stack.push_back(x);
         }
     }
-    // Linear filtering mixes in the neighbours of the rectangle's edge pixels: only what lies a
-    // pixel inside is sure to come out opaque.
-    if (shape.hasOpaque && shape.opaqueRight - shape.opaqueLeft > 2.0f
-        && shape.opaqueBottom - shape.opaqueTop > 2.0f) {
-        shape.opaqueLeft += 1.0f;
-        shape.opaqueTop += 1.0f;
-        shape.opaqueRight -= 1.0f;
-        shape.opaqueBottom -= 1.0f;
-    } else {
-        shape.hasOpaque = false;
-    }
-    std::vector<Point> outline = ConvexOutline(std::move(corners), kMaxOutline);
-    if (outline.size() > kMaxOutline) {
-        // No corner could go without cutting pixels off: the box around them will do.
-        float x0 = maxX, y0 = maxY, x1 = 0.0f, y1 = 0.0f;
-        for (const Point& p : outline) {
-            x0 = std::min(x0, p.x), y0 = std::min(y0, p.y), x1 = std::max(x1, p.x), y1 = std::max(y1, p.y);
+    return best;
+}
+
+} // namespace
+
+RasterShape RasterShape::Measure(const Raster& raster, uint32_t border)
+{
+    RasterShape shape;
+    const uint32_t w = raster.width;
+    const uint32_t h = raster.height;
+    if (w == 0 || h == 0 || raster.pixels.size() < static_cast<std::size_t>(w) * h * 4)
+        return shape;
+    std::vector<Point> drawn; // corners of each row's drawn run
+    for (uint32_t y = 0; y < h; ++y) {
+        const uint8_t* row = raster.pixels.data() + static_cast<std::size_t>(y) * w * 4;
+        uint32_t first = w;
+        uint32_t last = 0;
+        for (uint32_t x = 0; x < w; ++x)
+            if (row[x * 4 + 3] != 0) {
+                first = std::min(first, x);
+                last = x;
+            }
+        // The drawn pixels' own squares: what linear filtering spreads beyond them is under half
+        // a pixel of the faintest edge, not worth drawing more pixels for.
+        if (first < w) {
+            const auto x0 = static_cast<float>(first), x1 = static_cast<float>(last + 1);
+            const auto y0 = static_cast<float>(y), y1 = static_cast<float>(y + 1);
+            drawn.insert(drawn.end(), { { x0, y0 }, { x1, y0 }, { x0, y1 }, { x1, y1 } });
         }
-        outline = { { x0, y0 }, { x1, y0 }, { x1, y1 }, { x0, y1 } };
     }
+    const Point offset { static_cast<float>(border), static_cast<float>(border) };
+    const std::vector<Point> outline = CheapestOutline(drawn, kMaxOutline);
     if (outline.size() >= 3) {
         shape.outlineCount = static_cast<uint32_t>(outline.size());
-        std::copy(outline.begin(), outline.end(), shape.outline);
+        for (uint32_t i = 0; i < shape.outlineCount; ++i)
+            shape.outline[i] = { outline[i].x + offset.x, outline[i].y + offset.y };
+    }
+
+    // The opaque region: the hull of the solid pixels' centres, trimmed to few corners and shrunk
+    // until filtering inside it reads opaque pixels only; when that fails (the opaque part is not
+    // convex), the largest rectangle of solid pixels.
+    const std::vector<uint8_t> solid = SolidPixels(raster);
+    std::vector<Point> centres;
+    for (uint32_t y = 0; y < h; ++y)
+        for (uint32_t x = 0; x < w; ++x)
+            if (solid[static_cast<std::size_t>(y) * w + x] != 0
+                && (x == 0 || solid[static_cast<std::size_t>(y) * w + x - 1] == 0 || x + 1 == w
+                    || solid[static_cast<std::size_t>(y) * w + x + 1] == 0))
+                centres.push_back({ static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f });
+    std::vector<Point> opaque = Hull(std::move(centres));
+    KeepCorners(opaque, kMaxOutline);
+    bool safe = opaque.size() >= 3 && SamplesOpaque(opaque, raster);
+    for (int attempt = 0; attempt < 2 && !safe && opaque.size() >= 3; ++attempt) {
+        Shrink(opaque);
+        safe = SamplesOpaque(opaque, raster);
+    }
+    if (!safe)
+        opaque = SolidRectangle(solid, w, h);
+    if (opaque.size() >= 3) {
+        shape.opaqueCount = static_cast<uint32_t>(opaque.size());
+        for (uint32_t i = 0; i < shape.opaqueCount; ++i)
+            shape.opaque[i] = { opaque[i].x + offset.x, opaque[i].y + offset.y };
     }
     return shape;
 }

@@ -111,7 +111,8 @@ void RenderWalk::Fill(const VideoRect& rect, const Color& color, float alpha)
     for (int i = 0; i < 6; ++i)
         v[i] = { corners[i].x, corners[i].y, Tint::Byte(tint.r), Tint::Byte(tint.g), Tint::Byte(tint.b),
             Tint::Byte(tint.a), 0.0f, 0.0f };
-    list_.Close();
+    const Point outline[4] = { corners[0], corners[1], corners[2], corners[5] };
+    list_.SetOutline(outline, 4);
 }
 
 void RenderWalk::Children(const PartitionNode& node)
@@ -232,7 +233,7 @@ void RenderWalk::Quad(const VideoRect& rect, TextureHandle texture, int32_t blen
         const int k = order[i];
         v[i] = { corners[k].x, corners[k].y, 255, 255, 255, 255, uv[k].x, uv[k].y };
     }
-    list_.Close();
+    list_.SetOutline(corners, 4);
 }
 
 void RenderWalk::ViewportView(const Viewport& viewport)
@@ -300,10 +301,11 @@ void RenderWalk::Content(const SceneNode& node, Node& content, uint64_t version,
     const float invH = 1.0f / static_cast<float>(raster->height);
     const uint8_t r = Tint::Byte(tint.r), g = Tint::Byte(tint.g), b = Tint::Byte(tint.b);
     VideoVertex corners[RasterShape::kMaxOutline];
+    Point outline[RasterShape::kMaxOutline];
     for (uint32_t i = 0; i < shape.outlineCount; ++i) {
         const Point& t = shape.outline[i];
-        const Point p = texToPixels.Apply(t);
-        corners[i] = { p.x, p.y, r, g, b, alpha, t.x * invW, t.y * invH };
+        outline[i] = texToPixels.Apply(t);
+        corners[i] = { outline[i].x, outline[i].y, r, g, b, alpha, t.x * invW, t.y * invH };
     }
     const uint32_t triangles = shape.outlineCount - 2;
     VideoVertex* v = list_.Add(raster->texture, blend, triangles * 3);
@@ -312,13 +314,12 @@ void RenderWalk::Content(const SceneNode& node, Node& content, uint64_t version,
         *v++ = corners[i + 1];
         *v++ = corners[i + 2];
     }
-    list_.Close();
-    if (alpha == 255 && shape.hasOpaque && (blend == kVideoBlendNormal || blend == kVideoBlendSelect)) {
-        const Point quad[4] = { texToPixels.Apply({ shape.opaqueLeft, shape.opaqueTop }),
-            texToPixels.Apply({ shape.opaqueRight, shape.opaqueTop }),
-            texToPixels.Apply({ shape.opaqueRight, shape.opaqueBottom }),
-            texToPixels.Apply({ shape.opaqueLeft, shape.opaqueBottom }) };
-        list_.SetOccluder(quad);
+    list_.SetOutline(outline, shape.outlineCount);
+    if (alpha == 255 && shape.opaqueCount > 0 && (blend == kVideoBlendNormal || blend == kVideoBlendSelect)) {
+        Point opaque[RasterShape::kMaxOutline];
+        for (uint32_t i = 0; i < shape.opaqueCount; ++i)
+            opaque[i] = texToPixels.Apply(shape.opaque[i]);
+        list_.SetOpaque(opaque, shape.opaqueCount);
     }
 }
 

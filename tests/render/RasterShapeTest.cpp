@@ -1,10 +1,11 @@
 // What the renderer measures in a raster: an outline of at most eight corners that holds every
-// drawn pixel (and leaves a disc's empty corners out), and an opaque rectangle made only of fully
-// opaque pixels.
+// drawn pixel (and leaves a large disc's empty corners out), and an opaque region made only of
+// fully opaque pixels.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "Vorn/render/ConvexSpan.h"
 #include "Vorn/render/RasterShape.h"
 
 namespace {
@@ -56,11 +57,11 @@ double Area(const RasterShape& shape)
     return std::fabs(twice) / 2;
 }
 
-TEST(RasterShape, TheOutlineHoldsEveryDrawnPixelWithFewCornersAndCutsADiscsCorners)
+TEST(RasterShape, TheOutlineHoldsEveryDrawnPixelAndCutsALargeDiscsCornersOnly)
 {
-    const Raster disc = Disc(16);
+    const Raster disc = Disc(150);
     const RasterShape shape = RasterShape::Measure(disc, kBorder);
-    ASSERT_GE(shape.outlineCount, 3u);
+    ASSERT_GE(shape.outlineCount, 5u) << "a large disc pays for more triangles";
     EXPECT_LE(shape.outlineCount, RasterShape::kMaxOutline);
     for (uint32_t y = 0; y < disc.height; ++y)
         for (uint32_t x = 0; x < disc.width; ++x) {
@@ -72,26 +73,61 @@ TEST(RasterShape, TheOutlineHoldsEveryDrawnPixelWithFewCornersAndCutsADiscsCorne
                 }
         }
     const double box = (disc.width + 2.0 * kBorder) * (disc.height + 2.0 * kBorder);
-    EXPECT_LT(Area(shape), 0.9 * box) << "a disc's outline leaves out its box's corners";
+    EXPECT_LT(Area(shape), 0.9 * box) << "the outline leaves out the box's corners";
+    // A small disc saves fewer pixels than its extra triangles would cost: it keeps its box.
+    EXPECT_EQ(RasterShape::Measure(Disc(16), kBorder).outlineCount, 4u);
 }
 
-TEST(RasterShape, TheOpaqueRectangleHoldsOnlyFullyOpaquePixels)
+// Whether every pixel (of the raster, border taken off) the region touches is opaque.
+bool OnlyOpaque(const RasterShape& shape, const Raster& raster)
+{
+    for (uint32_t y = 0; y < raster.height; ++y) {
+        float left = 0, right = 0;
+        if (!Vorn::OuterSpan(
+                shape.opaque, shape.opaqueCount, y + 1.0f * kBorder, y + 1.0f + kBorder, left, right))
+            continue;
+        for (int x = static_cast<int>(std::floor(left)) - static_cast<int>(kBorder);
+             x < static_cast<int>(std::ceil(right)) - static_cast<int>(kBorder); ++x)
+            if (x < 0 || x >= static_cast<int>(raster.width)
+                || raster.pixels[(static_cast<size_t>(y) * raster.width + x) * 4 + 3] != 255)
+                return false;
+    }
+    return true;
+}
+
+double OpaqueArea(const RasterShape& shape)
+{
+    double twice = 0;
+    for (uint32_t i = 0; i < shape.opaqueCount; ++i) {
+        const Point& a = shape.opaque[i];
+        const Point& b = shape.opaque[(i + 1) % shape.opaqueCount];
+        twice += static_cast<double>(a.x) * b.y - static_cast<double>(b.x) * a.y;
+    }
+    return std::fabs(twice) / 2;
+}
+
+TEST(RasterShape, TheOpaqueRegionHoldsOnlyOpaquePixelsAndMostOfAnOpaqueDisc)
 {
     const Raster disc = Disc(16);
     const RasterShape shape = RasterShape::Measure(disc, kBorder);
-    ASSERT_TRUE(shape.hasOpaque);
-    EXPECT_GT((shape.opaqueRight - shape.opaqueLeft) * (shape.opaqueBottom - shape.opaqueTop), 200.0f);
-    for (float y = shape.opaqueTop; y < shape.opaqueBottom; ++y)
-        for (float x = shape.opaqueLeft; x < shape.opaqueRight; ++x) {
-            const auto px = static_cast<size_t>(x) - kBorder;
-            const auto py = static_cast<size_t>(y) - kBorder;
-            ASSERT_EQ(disc.pixels[(py * disc.width + px) * 4 + 3], 255) << x << "," << y;
-        }
+    ASSERT_GE(shape.opaqueCount, 3u);
+    EXPECT_TRUE(OnlyOpaque(shape, disc));
+    EXPECT_GT(OpaqueArea(shape), 500.0) << "more than the square inside the disc (about 420)";
+
+    // A ring: its hull would cover the hole, so a region inside the ring itself is taken.
+    Raster ring = Disc(16);
+    const Raster hole = Disc(8);
+    for (uint32_t y = 0; y < hole.height; ++y)
+        for (uint32_t x = 0; x < hole.width; ++x)
+            if (hole.pixels[(static_cast<size_t>(y) * hole.width + x) * 4 + 3] != 0)
+                ring.pixels[((y + 8) * static_cast<size_t>(ring.width) + x + 8) * 4 + 3] = 0;
+    const RasterShape ringShape = RasterShape::Measure(ring, kBorder);
+    EXPECT_TRUE(OnlyOpaque(ringShape, ring));
 
     Raster faint = Disc(8);
     for (size_t i = 3; i < faint.pixels.size(); i += 4)
         faint.pixels[i] = faint.pixels[i] / 2;
-    EXPECT_FALSE(RasterShape::Measure(faint, kBorder).hasOpaque);
+    EXPECT_EQ(RasterShape::Measure(faint, kBorder).opaqueCount, 0u);
     EXPECT_EQ(RasterShape::Measure(Raster(), kBorder).outlineCount, 0u);
 }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "RecordingVideo.h"
 #include "Vorn/draw/Canvas.h"
@@ -106,28 +107,48 @@ TEST_F(RendererTest, ContentOutsideTheFrameIsNeitherRasterisedNorDrawn)
 
 TEST_F(RendererTest, ItemsHiddenUnderOpaqueOnesAreDropped)
 {
-    const Ref<Vorn::Canvas> big = SquareCanvas(100);
+    // Six opaque 400 squares stacked at the centre: together they cover the frame more than three
+    // times over, so hidden items are looked for.
+    const Ref<Vorn::Canvas> big = SquareCanvas(400);
     const Ref<Vorn::Canvas> small = SquareCanvas(20);
-    const Ref<Vorn::Canvas> glass = SquareCanvas(100, 0.5f);
+    const Ref<Vorn::Canvas> glass = SquareCanvas(400, 0.5f);
     const Ref<Sprite> under = Show(small.Get(), 0, 0);
-    const Ref<Sprite> cover = Show(big.Get(), 0, 0);
-    Frame({ under.Get(), cover.Get() });
-    ASSERT_EQ(video.draws.size(), 1u) << "the small square lies wholly under the opaque one";
-    EXPECT_EQ(renderer.Stats().hidden, 1u);
+    std::vector<Ref<Sprite>> covers;
+    for (int i = 0; i < 6; ++i)
+        covers.push_back(Show(big.Get(), 0, 0));
+    auto frame = [&] {
+        video.Forget();
+        renderer.PushFrustum(Vorn::AABB(0, 0, 320, 240));
+        under->Draw(renderer);
+        for (const Ref<Sprite>& cover : covers)
+            cover->Draw(renderer);
+        renderer.Process();
+        renderer.PopFrustum();
+    };
+    frame();
+    // Equal covers do not hide each other: a cover's edge pixels are not sure to come out opaque.
+    EXPECT_EQ(renderer.Stats().hidden, 1u) << "the small square lies under the covers";
+    EXPECT_EQ(renderer.Stats().items, 7u);
 
-    under->SetPosition(45, 0); // sticks out
-    Frame({ under.Get(), cover.Get() });
-    EXPECT_EQ(video.draws.size(), 2u);
+    under->SetPosition(195, 0); // sticks out of the covers
+    frame();
+    EXPECT_EQ(renderer.Stats().hidden, 0u);
 
     under->SetPosition(0, 0);
-    cover->alpha = 0.99f; // not opaque any more
-    Frame({ under.Get(), cover.Get() });
-    EXPECT_EQ(video.draws.size(), 2u);
+    covers.back()->alpha = 0.99f; // the top one is no longer opaque: the others still hide it
+    frame();
+    EXPECT_EQ(renderer.Stats().hidden, 1u);
 
-    cover->alpha = 1.0f;
-    cover->SetCanvas(glass.Get());
-    Frame({ under.Get(), cover.Get() });
-    EXPECT_EQ(video.draws.size(), 2u) << "translucent content hides nothing";
+    for (const Ref<Sprite>& cover : covers)
+        cover->SetCanvas(glass.Get());
+    frame();
+    EXPECT_EQ(renderer.Stats().hidden, 0u) << "translucent content hides nothing";
+
+    covers.resize(2); // covering the frame less than three times: not looked for
+    for (const Ref<Sprite>& cover : covers)
+        cover->SetCanvas(big.Get());
+    frame();
+    EXPECT_EQ(renderer.Stats().hidden, 0u);
 }
 
 TEST_F(RendererTest, TheLastCameraGivesTheViewAndFillsTheBackgroundFirst)
