@@ -216,6 +216,13 @@ T:eq(first:remove_child(mover), false, "it left the first layer")
 second:remove_children()
 T:eq(second:remove_child(mover), false, "remove_children empties the layer")
 
+-- A child whose wrapper is collected stays in its layer until the layer lets it go.
+local keeper = Layer()
+keeper:add_child(Sprite(1, 2))
+collectgarbage("collect")
+keeper.rotation = 10 -- the child's world transform follows; its node must still be there
+keeper:remove_children()
+
 -- Viewports and their cameras.
 local v = Viewport(10.9, 20.2, -3.7, 4)
 T:eq(v.camera, nil, "a viewport starts without a camera")
