@@ -112,6 +112,9 @@ TEST(DisplayWindow, DestroyCallsOnDestroyOnceAndEndsTheRunBeforeAnyFrame)
     EXPECT_TRUE(ContainsRun(run.log,
         { "Window already destroyed", "[vorn] entering main loop", "[vorn] finalization started." }));
     EXPECT_TRUE(LacksLine(CallsOf(game, "video "), "video Update"));
+    // The video device lets go of the window before the window is freed.
+    EXPECT_TRUE(ContainsInOrder(CallsOf(game, "video "), { "video SetMode window 320x240x32@60 windowed",
+        "video ForgetWindow window", "video ReleaseDevice 101" }));
 }
 
 TEST(DisplayWindow, AnErrorInOnCreateIsReportedAndCreateGoesOn)

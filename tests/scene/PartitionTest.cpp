@@ -28,6 +28,7 @@ Ref<Sprite> Square(float x, float y, float side)
     canvas->Fill();
     sprite->SetCanvas(canvas.Get());
     sprite->SetPosition(x, y);
+    Vorn::NODE_MANAGER.Rebuild(); // its bounds are known when it joins a layer
     return sprite;
 }
 
