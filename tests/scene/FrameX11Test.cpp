@@ -205,7 +205,7 @@ TEST_F(CameraView, AMovedTurnedAndScaledCameraShowsTheSceneThroughItsInverse)
 
 // Split screen: two viewports side by side, each centred on its camera.
 const std::string kSplit = "local world = Layer()\n" + Square("left", -1000, 0, 40, "RED")
-    + Square("leftside", -960, 0, 20, "BLUE") + Square("right", 1000, 0, 40, "LIME")
+    + Square("leftside", -1000, 50, 20, "BLUE") + Square("right", 1000, 0, 40, "LIME")
     + Square("rightside", 1100, 0, 20, "YELLOW")
     + "for _, s in ipairs({left, leftside, right, rightside}) do world:add_child(s) end\n"
       "local a = Camera()\na:set_position(-1000, 0)\na.color = Color(0, 0, 80)\nworld:add_child(a)\n"
@@ -223,7 +223,8 @@ TEST_F(SplitScreen, TwoViewportsShowTheirCamerasSideBySide)
     ASSERT_FALSE(frame.Empty()) << frame.error;
     // Left half: centre (-80, 0) is camera a; right half: centre (80, 0) is camera b at half size.
     EXPECT_TRUE(Near(frame.At(-80, 0), kRed));
-    EXPECT_TRUE(Near(frame.At(-80 + 40, 0), { 0, 0, 255 }));
+    EXPECT_TRUE(Near(frame.At(-80, 50), { 0, 0, 255 })) << "above the camera shows above the view's centre";
+    EXPECT_TRUE(Near(frame.At(-80, -50), { 0, 0, 80 }));
     EXPECT_TRUE(Near(frame.At(-150, 100), { 0, 0, 80 })) << "a's colour under its view";
     EXPECT_TRUE(Near(frame.At(80, 0), kGreen));
     EXPECT_TRUE(Near(frame.At(80 + 15, 0), { 80, 0, 0 }))
