@@ -153,38 +153,6 @@ TEST(CanvasContent, ClearFreesWhatTheContentHeld)
     EXPECT_EQ(0u, canvas.OperationCount()) << "the path went with the content";
 }
 
-TEST(CanvasContent, TheCanvasKeepsAGradientTheCallerDropped)
-{
-    auto* gradient = new Vorn::LinearGradient();
-    gradient->SetBegin({ 0, 0, kRed, 1 });
-    gradient->SetEnd({ 0, 0, kRed, 1 });
-    const long live = Vorn::Node::LiveCount();
-    {
-        Vorn::Ref<Vorn::LinearGradient> caller(gradient);
-        Vorn::Canvas* canvas = new Vorn::Canvas(nullptr);
-        Vorn::Ref<Vorn::Canvas> holder(canvas);
-        canvas->SetFillStyle(gradient, 1.0f);
-        caller.Reset();
-        Square(*canvas, 0, 0, 4);
-        canvas->FillGradient();
-        Vorn::Raster raster;
-        ASSERT_TRUE(canvas->Rasterize(1.0f, raster));
-        EXPECT_EQ(255, At(raster, 0.5, 0.5).r);
-    }
-    EXPECT_EQ(live - 1, Vorn::Node::LiveCount()) << "the gradient went with the canvas";
-}
-
-TEST(CanvasContent, WritingWithoutALoadedFontWritesNothing)
-{
-    Vorn::Ref<Vorn::Font> font(new Vorn::Font(nullptr));
-    Vorn::Canvas canvas(nullptr);
-    canvas.SetFont(font.Get(), kRed, 0.5f);
-    canvas.Write("text");
-    EXPECT_EQ(0u, canvas.OperationCount());
-    EXPECT_EQ(font.Get(), canvas.TextFont());
-    EXPECT_EQ(0.5f, canvas.TextAlpha());
-}
-
 TEST(CanvasContent, HugeContentIsRasterisedAtTheLargestScaleThatFits)
 {
     Vorn::Canvas canvas(nullptr);
