@@ -137,6 +137,7 @@ TEST(CanvasContent, ClearFreesWhatTheContentHeld)
     Square(canvas, 0, 0, 4);
     canvas.FillGradient();
     canvas.Paint();
+    Square(canvas, 5, 5, 2); // a path not yet used
     EXPECT_EQ(3, gradient->references) << "ours, the fill style's and the content's";
     EXPECT_EQ(3, image->references);
     const uint64_t drawn = canvas.Version();
