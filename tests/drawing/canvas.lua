@@ -76,6 +76,7 @@ for name, class in pairs({ Canvas = Canvas, Clipper = Clipper }) do
     raises("curve_to: invalid handle.", "curve_to(p, nil)", function() o:curve_to(p, nil) end)
     raises("curve_to: invalild position.", "curve_to(nil, nil, nil)", function() o:curve_to(nil, nil, nil) end)
     raises("curve_to: invalid first handle.", "curve_to(p, nil, p)", function() o:curve_to(p, nil, p) end)
+    raises("curve_to: invalid first handle.", "curve_to(p, nil, nil)", function() o:curve_to(p, nil, nil) end)
     raises("curve_to: invalid second handle.", "curve_to(p, p, nil)", function() o:curve_to(p, p, nil) end)
     argument("curve_to", 2, "number", "const LuaPoint", "curve_to(1, 2, 3)", function() o:curve_to(1, 2, 3) end)
     argument("curve_to", 4, "LuaPoint", "[no object]", "curve_to(p, p, p, nil)", function() o:curve_to(p, p, p, nil) end)
