@@ -48,7 +48,9 @@ Frame FrameFor(const Point* points, int count, double halfWidth)
         maxY = std::max(maxY, double(points[i].y));
     }
     const double reach = std::max(maxX - minX, maxY - minY) / 2 + (kMiterLimit + 1) * halfWidth;
-    return Frame { (minX + maxX) / 2, (minY + maxY) / 2, kRange / reach };
+    // A power of two, so that coordinates survive the trip to integers and back unchanged
+    // whenever they can.
+    return Frame { (minX + maxX) / 2, (minY + maxY) / 2, std::exp2(std::floor(std::log2(kRange / reach))) };
 }
 
 } // namespace
