@@ -64,6 +64,7 @@ T:raises("fill: Invalid value in the array, table expected, got nil", "fill over
 T:raises("Invalid argument in the array: no y-member", "stroke {x = 1}", function() return stroke({ { x = 1 } }, 1, {}) end)
 T:raises("Invalid argument in the array: no x-member", "stroke {y = 1}", function() return stroke({ { y = 1 } }, 1, {}) end)
 T:raises("fill: Invalid argument in the array: no y-member", "fill {x = 1}", function() return fill({ { x = 1 } }, {}) end)
+T:raises("fill: Invalid argument in the array: no x-member", "fill {}: x is read first", function() return fill({ {} }, {}) end)
 T:raises("fill: Invalid argument in the array: no x-member", "fill x = 'a'",
     function() return fill({ { x = "a", y = 1 } }, {}) end)
 T:raises("attempt to index a number value", "an entry that cannot be indexed", function() return fill({ 5 }, {}) end)
@@ -77,6 +78,8 @@ T:raises("stroke: invalid argument #1, object expected, got nil", "stroke(nil, .
 T:raises("stroke: invalid argument #3, object expected, got nil", "stroke without out", function() return stroke({}, 1) end)
 T:raises("fill: invalid argument #1, object expected, got nil", "fill()", function() return fill() end)
 T:raises("fill: invalid argument #2, object expected, got nil", "fill(points, nil)", function() return fill({}, nil) end)
+T:raises("fill: invalid argument #1, object expected, got nil", "a nil array before a wrong one",
+    function() return fill(nil, 5) end)
 T:raises_argument("stroke", 1, "number", "table", "stroke of a number", function() return stroke(5, 1, {}) end)
 T:raises_argument("stroke", 3, "string", "table", "stroke into a string", function() return stroke({}, 1, "s") end)
 T:raises_argument("fill", 1, "LuaPoint", "table", "fill of a Point", function() return fill(Point(), {}) end)
