@@ -7,7 +7,6 @@
 
 #include <deque>
 #include <memory>
-#include <utility>
 
 namespace Vorn::geometry {
 
@@ -74,32 +73,7 @@ struct TessDeleter {
     void operator()(GLUtesselator* tess) const { gluDeleteTess(tess); }
 };
 
-// Drops triangles that rounded to zero area and turns clockwise ones around, from `first` on.
-void Tidy(std::vector<Point>& triangles, size_t first)
-{
-    size_t kept = first;
-    for (size_t i = first; i + 2 < triangles.size(); i += 3) {
-        Point a = triangles[i], b = triangles[i + 1], c = triangles[i + 2];
-        const double area = DoubleArea(a, b, c);
-        if (area == 0.0)
-            continue;
-        if (area < 0.0)
-            std::swap(b, c);
-        triangles[kept++] = a;
-        triangles[kept++] = b;
-        triangles[kept++] = c;
-    }
-    triangles.resize(kept);
-}
-
 } // namespace
-
-double DoubleArea(const Point& a, const Point& b, const Point& c)
-{
-    const double abx = double(b.x) - a.x, aby = double(b.y) - a.y;
-    const double acx = double(c.x) - a.x, acy = double(c.y) - a.y;
-    return abx * acy - aby * acx;
-}
 
 bool Tessellate(const std::vector<Contour>& contours, std::vector<Point>& triangles) noexcept
 {
@@ -129,10 +103,7 @@ bool Tessellate(const std::vector<Contour>& contours, std::vector<Point>& triang
     }
     gluTessEndPolygon(t);
 
-    if (session.failed || (triangles.size() - first) % 3 != 0)
-        return false;
-    Tidy(triangles, first);
-    return true;
+    return !session.failed && (triangles.size() - first) % 3 == 0;
 }
 
 } // namespace Vorn::geometry

@@ -17,14 +17,11 @@ struct Vertex {
 // A closed contour: the last vertex joins the first.
 using Contour = std::vector<Vertex>;
 
-// Appends to `triangles` the triangles (consecutive triples, each counter-clockwise with y up)
-// that cover the area the contours enclose under the non-zero winding rule: a point is inside
-// when the contours wind around it a non-zero number of times in total. Triangles that round to
-// zero area are left out. False when the tessellator fails or memory runs out; then `triangles`
-// holds an unspecified part of the result.
+// Appends to `triangles` the triangles (consecutive triples, each counter-clockwise with y up, as
+// GLU orients them about the normal +z we give it) that cover the area the contours enclose under
+// the non-zero winding rule: a point is inside when the contours wind around it a non-zero number
+// of times in total. False when the tessellator fails or memory runs out; then `triangles` holds
+// an unspecified part of the result.
 bool Tessellate(const std::vector<Contour>& contours, std::vector<Point>& triangles) noexcept;
-
-// Twice the signed area of the triangle a, b, c: positive when counter-clockwise (y up).
-double DoubleArea(const Point& a, const Point& b, const Point& c);
 
 } // namespace Vorn::geometry

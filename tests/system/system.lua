@@ -59,6 +59,9 @@ T:eq(stroke(holed, 10, skipped), true, "stroke skips a nil entry")
 T:near(area(skipped, #skipped), 1000, "the stroke of the two remaining points", 1e-2)
 T:raises("fill: Invalid value in the array, table expected, got nil", "fill over a nil entry",
     function() return fill(holed, {}) end)
+-- Entries are read with the normal indexing rules, so __index may supply a missing one.
+local supplied = setmetatable({ Point(0, 0), nil, Point(100, 0) }, { __index = function() return Point(50, 50) end })
+T:eq(fill(supplied, {}), true, "fill over an entry __index supplies")
 
 -- Members: x and y must be numbers, read with normal indexing (tables and Points alike).
 T:raises("Invalid argument in the array: no y-member", "stroke {x = 1}", function() return stroke({ { x = 1 } }, 1, {}) end)
