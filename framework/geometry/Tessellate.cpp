@@ -73,6 +73,22 @@ struct TessDeleter {
     void operator()(GLUtesselator* tess) const { gluDeleteTess(tess); }
 };
 
+// GLU emits triangles of no area where an outline has collinear vertices (a stroke's outline
+// often does); they cover nothing, so they go, from `first` on.
+void DropFlat(std::vector<Point>& triangles, size_t first)
+{
+    size_t kept = first;
+    for (size_t i = first; i + 2 < triangles.size(); i += 3) {
+        const Point a = triangles[i], b = triangles[i + 1], c = triangles[i + 2];
+        if ((double(b.x) - a.x) * (double(c.y) - a.y) == (double(b.y) - a.y) * (double(c.x) - a.x))
+            continue;
+        triangles[kept++] = a;
+        triangles[kept++] = b;
+        triangles[kept++] = c;
+    }
+    triangles.resize(kept);
+}
+
 } // namespace
 
 bool Tessellate(const std::vector<Contour>& contours, std::vector<Point>& triangles) noexcept
@@ -103,7 +119,10 @@ bool Tessellate(const std::vector<Contour>& contours, std::vector<Point>& triang
     }
     gluTessEndPolygon(t);
 
-    return !session.failed && (triangles.size() - first) % 3 == 0;
+    if (session.failed || (triangles.size() - first) % 3 != 0)
+        return false;
+    DropFlat(triangles, first);
+    return true;
 }
 
 } // namespace Vorn::geometry
