@@ -5,6 +5,7 @@
 #include <Vorn/geometry/Stroke.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -83,15 +84,24 @@ TEST(Stroke, CoversTheLineOnceWithMitredCorners)
     const struct {
         Points line;
         double area;
+        float left, bottom, right, top; // the triangles' bounds: butt ends, mitre tips
     } cases[] = {
-        { { { 0, 0 }, { 100, 0 } }, 1000 },
-        { { { 0, 0 }, { 100, 0 }, { 100, 100 } }, 2000 }, // a bevel would give 1,987.5, a round join 1,994.6
-        { { { 0, 0 }, { 100, 0 }, { 100, 100 }, { 50, 100 }, { 50, -50 } }, 1000 + 1000 + 500 + 1500 - 100 },
+        { { { 0, 0 }, { 100, 0 } }, 1000, 0, -5, 100, 5 },
+        // A bevel would give 1,987.5, a round join 1,994.6.
+        { { { 0, 0 }, { 100, 0 }, { 100, 100 } }, 2000, 0, -5, 105, 100 },
+        { { { 0, 0 }, { 100, 0 }, { 100, 100 }, { 50, 100 }, { 50, -50 } }, 1000 + 1000 + 500 + 1500 - 100, 0,
+            -50, 105, 105 },
     };
     for (const auto& c : cases) {
-        Points triangles;
-        ASSERT_TRUE(Vorn::Stroke(c.line.data(), int(c.line.size()), 10, triangles));
-        EXPECT_NEAR(TrianglesArea(triangles), c.area, 1e-2) << c.line.size() << " points";
+        Points t;
+        ASSERT_TRUE(Vorn::Stroke(c.line.data(), int(c.line.size()), 10, t));
+        EXPECT_NEAR(TrianglesArea(t), c.area, 1e-2) << c.line.size() << " points";
+        const auto [left, right]
+            = std::minmax_element(t.begin(), t.end(), [](Point a, Point b) { return a.x < b.x; });
+        const auto [bottom, top]
+            = std::minmax_element(t.begin(), t.end(), [](Point a, Point b) { return a.y < b.y; });
+        EXPECT_TRUE(left->x == c.left && bottom->y == c.bottom && right->x == c.right && top->y == c.top)
+            << left->x << " " << bottom->y << " " << right->x << " " << top->y;
     }
 }
 
