@@ -1,0 +1,238 @@
+// The audio plugin's mixer, heard through SDL's disk driver: pitch, pan, volume, looping,
+// pausing, streaming, clipping, many voices and a change of output format while playing.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cmath>
+
+#include "DiskOutput.h"
+
+namespace soundtest {
+namespace {
+
+constexpr int kRate = 44100;
+
+// A tone whose 10 ms windows hold whole periods, so window levels are steady.
+std::vector<float> SteadyTone(double seconds, int channels = 1, float amplitude = 0.5f)
+{
+    return Sine(400.0, amplitude, static_cast<int64_t>(seconds * kRate), kRate, channels);
+}
+
+TEST_F(DiskOutput, PitchTwoPlaysAnOctaveUpInHalfTheTime)
+{
+    // One second of 440 Hz recorded at 22050 Hz: the output rate differs as well.
+    const SampleHandle tone = Upload(Sine(440.0, 0.5f, 22050, 22050, 1), 1, 22050);
+    ASSERT_NE(tone, 0u);
+    ASSERT_NE(audio_->PlaySample(tone, false, 1.0f, 0.0f, 2.0f), 0u);
+    Wait(800);
+    const Capture out = Finish();
+    const Span heard = Audible(out);
+    EXPECT_NEAR(
+        static_cast<double>(heard.Length()), static_cast<double>(out.FramesIn(0.5)), out.FramesIn(0.005));
+    const double frequency = Frequency(out, 0, heard.begin, heard.end);
+    EXPECT_NEAR(frequency, 880.0, 2.0);
+    RecordProperty("frequency_at_pitch_2", std::to_string(frequency));
+}
+
+TEST_F(DiskOutput, PanMovesTheSoundAtConstantPower)
+{
+    const VoiceHandle voice = audio_->PlaySample(Upload(SteadyTone(3.0), 1, kRate), false, 1.0f, -1.0f, 1.0f);
+    Wait(300);
+    audio_->SetVoicePan(voice, 0.0f);
+    Wait(300);
+    audio_->SetVoicePan(voice, 1.0f);
+    Wait(300);
+    const Capture out = Finish();
+    const Span heard = Audible(out);
+    const std::vector<double> left = Plateaus(out, 0, heard.begin, heard.end);
+    const std::vector<double> right = Plateaus(out, 1, heard.begin, heard.end);
+    const double full = 0.5 / std::sqrt(2.0); // the tone's RMS
+    ASSERT_EQ(left.size(), 3u);
+    ASSERT_EQ(right.size(), 3u);
+    EXPECT_NEAR(left[0], full, 0.01 * full);
+    EXPECT_EQ(right[0], 0.0) << "pan -1 leaves the right channel silent";
+    EXPECT_NEAR(left[1], full / std::sqrt(2.0), 0.01 * full);
+    EXPECT_NEAR(right[1], full / std::sqrt(2.0), 0.01 * full);
+    EXPECT_EQ(left[2], 0.0);
+    EXPECT_NEAR(right[2], full, 0.01 * full);
+}
+
+TEST_F(DiskOutput, VoiceVolumeAndMasterVolumeScaleTheLevel)
+{
+    const VoiceHandle voice = audio_->PlaySample(Upload(SteadyTone(3.0), 1, kRate), false, 1.0f, 0.0f, 1.0f);
+    Wait(300);
+    audio_->SetVoiceVolume(voice, 0.5f);
+    Wait(300);
+    audio_->SetVolume(0.5f);
+    Wait(300);
+    const Capture out = Finish();
+    const Span heard = Audible(out, 0.001f);
+    const std::vector<double> levels = Plateaus(out, 0, heard.begin, heard.end);
+    ASSERT_EQ(levels.size(), 3u);
+    EXPECT_NEAR(levels[1] / levels[0], 0.5, 0.01);
+    EXPECT_NEAR(levels[2] / levels[0], 0.25, 0.01);
+    RecordProperty("level_ratio_at_volume_half", std::to_string(levels[1] / levels[0]));
+}
+
+TEST_F(DiskOutput, ALoopRepeatsWithoutAClickUntilStopped)
+{
+    // Ten whole periods of 441 Hz: the loop's end meets its start on the same wave.
+    const SampleHandle periods = Upload(Sine(441.0, 0.5f, 1000, kRate, 1), 1, kRate);
+    const VoiceHandle voice = audio_->PlaySample(periods, true, 1.0f, 0.0f, 1.0f);
+    Wait(400);
+    EXPECT_TRUE(audio_->IsVoicePlaying(voice));
+    audio_->StopVoice(voice);
+    EXPECT_FALSE(audio_->IsVoicePlaying(voice));
+    Wait(100);
+    const Capture out = Finish();
+    const Span heard = Audible(out);
+    EXPECT_GT(heard.Length(), 10 * 1000) << "the loop played many times over";
+    // A sine's second difference stays below amplitude * (2 pi f / rate)^2, about 0.0014 here; a
+    // gap or a repeated frame at the seam jumps by some 0.02.
+    EXPECT_LT(LargestKink(out, 0, heard.begin + 2, heard.end), 0.004f);
+    EXPECT_GT(out.Frames() - heard.end, out.FramesIn(0.05)) << "silent after the stop";
+}
+
+TEST_F(DiskOutput, ResumeCarriesOnWhereThePauseStopped)
+{
+    // A slow ramp: each frame's value tells where in the sample it came from.
+    constexpr double kSlope = 1.0 / 88200.0;
+    std::vector<float> ramp(2 * 88200);
+    for (size_t frame = 0; frame < ramp.size() / 2; ++frame)
+        ramp[2 * frame] = ramp[2 * frame + 1]
+            = static_cast<float>(-0.9 + kSlope * static_cast<double>(frame));
+    const VoiceHandle voice = audio_->PlaySample(Upload(ramp, 2, kRate), false, 1.0f, 0.0f, 1.0f);
+    Wait(250);
+    audio_->PauseVoice(voice);
+    EXPECT_FALSE(audio_->IsVoicePlaying(voice));
+    Wait(250);
+    audio_->ResumeVoice(voice);
+    EXPECT_TRUE(audio_->IsVoicePlaying(voice));
+    Wait(250);
+    const Capture out = Finish();
+
+    const Span heard = Audible(out);
+    int64_t pauseAt = heard.begin;
+    while (pauseAt < heard.end && std::fabs(out.At(pauseAt, 0)) > 0.01f)
+        ++pauseAt;
+    int64_t resumeAt = pauseAt;
+    while (resumeAt < heard.end && std::fabs(out.At(resumeAt, 0)) <= 0.01f)
+        ++resumeAt;
+    EXPECT_GT(resumeAt - pauseAt, out.FramesIn(0.1)) << "silent while paused";
+    // Past the fade-in the ramp goes on from where the pause left it.
+    const int64_t probe = resumeAt + 400;
+    ASSERT_LT(probe, heard.end);
+    const double played = static_cast<double>(pauseAt - heard.begin) + static_cast<double>(probe - resumeAt);
+    const double heardAt = (out.At(probe, 0) + 0.9) / kSlope;
+    EXPECT_NEAR(heardAt, played, 64.0);
+}
+
+// A source as the engine's music is: decoded block by block, here a tone generated on demand.
+class ToneSource final : public IAudioSource {
+public:
+    ToneSource(int64_t frames, std::atomic<bool>& deleted)
+        : frames_(frames)
+        , deleted_(deleted)
+    {
+    }
+    ~ToneSource() override { deleted_ = true; }
+    uint32_t Channels() const override { return 1; }
+    uint32_t Rate() const override { return kRate; }
+    uint32_t Read(float* out, uint32_t frames) override
+    {
+        uint32_t done = 0;
+        for (; done < frames && at_ < frames_; ++done, ++at_)
+            out[done]
+                = 0.5f * static_cast<float>(std::sin(2.0 * M_PI * 441.0 * static_cast<double>(at_) / kRate));
+        return done;
+    }
+
+private:
+    int64_t frames_;
+    int64_t at_ = 0;
+    std::atomic<bool>& deleted_;
+};
+
+TEST_F(DiskOutput, AStreamPlaysOnFarBeyondItsRingWithoutAGap)
+{
+    std::atomic<bool> deleted { false };
+    const VoiceHandle voice = audio_->PlayStream(new ToneSource(kRate * 3 / 2, deleted), 1.0f, 0.0f, 1.0f);
+    ASSERT_NE(voice, 0u);
+    for (int waited = 0; audio_->IsVoicePlaying(voice) && waited < 5000; waited += 20)
+        Wait(20);
+    EXPECT_FALSE(audio_->IsVoicePlaying(voice)) << "the voice ends with its source";
+    audio_->Update();
+    EXPECT_TRUE(deleted) << "the plugin deletes a finished source";
+    const Capture out = Finish();
+    const Span heard = Audible(out);
+    EXPECT_NEAR(static_cast<double>(heard.Length()), 1.5 * kRate, 2.0);
+    EXPECT_LT(LargestKink(out, 0, heard.begin + 2, heard.end), 0.004f);
+}
+
+TEST_F(DiskOutput, TheMixIsClippedNeverWrapped)
+{
+    const SampleHandle loud = Upload(std::vector<float>(2 * kRate, 0.9f), 2, kRate);
+    audio_->PlaySample(loud, false, 1.0f, 0.0f, 1.0f);
+    audio_->PlaySample(loud, false, 1.0f, 0.0f, 1.0f);
+    Wait(300);
+    const Capture out = Finish();
+    const Span heard = Audible(out);
+    ASSERT_GT(heard.Length(), out.FramesIn(0.1));
+    const int64_t middle = heard.begin + heard.Length() / 2;
+    EXPECT_FLOAT_EQ(out.At(middle, 0), 1.0f);
+    EXPECT_FLOAT_EQ(out.At(middle, 1), 1.0f);
+}
+
+TEST_F(DiskOutput, SixtyFourVoicesAllSound)
+{
+    // 64 quiet copies of one tone in step add up to 64 times its level.
+    const SampleHandle quiet = Upload(SteadyTone(1.0, 2, 0.01f), 2, kRate);
+    for (int i = 0; i < 64; ++i)
+        ASSERT_NE(audio_->PlaySample(quiet, false, 1.0f, 0.0f, 1.0f), 0u) << "voice " << i;
+    Wait(400);
+    const Capture out = Finish();
+    const Span heard = Audible(out, 0.001f);
+    const std::vector<double> levels = Plateaus(out, 0, heard.begin, heard.end);
+    ASSERT_FALSE(levels.empty());
+    EXPECT_NEAR(levels[0], 64 * 0.01 / std::sqrt(2.0), 0.005);
+}
+
+TEST_F(DiskOutput, ANewFormatKeepsTheVoicesPlaying)
+{
+    const VoiceHandle voice = audio_->PlaySample(
+        Upload(Sine(441.0, 0.5f, 3 * kRate, kRate, 1), 1, kRate), false, 1.0f, 0.0f, 1.0f);
+    Wait(200);
+    const AudioMode wanted { 32, 1, 48000 };
+    ASSERT_TRUE(audio_->SetMode(nullptr, &wanted));
+    EXPECT_TRUE(audio_->IsVoicePlaying(voice));
+    AudioMode granted {};
+    ASSERT_TRUE(audio_->GetMode(&granted));
+    EXPECT_EQ(granted.bps, 32);
+    EXPECT_EQ(granted.channels, 1);
+    EXPECT_EQ(granted.rate, 48000);
+    Wait(300);
+    // The disk driver starts its file afresh with the new format.
+    const Capture out = Finish(32, 1, 48000);
+    const Span heard = Audible(out);
+    EXPECT_LT(heard.begin, out.FramesIn(0.05)) << "the voice sounds from the reopening on";
+    EXPECT_GT(heard.Length(), out.FramesIn(0.2));
+    EXPECT_NEAR(Frequency(out, 0, heard.begin, heard.end), 441.0, 1.0);
+    // One speaker: a centred mono tone at its own level.
+    EXPECT_NEAR(Peak(out, 0, heard.begin, heard.end), 0.5f, 0.01f);
+}
+
+TEST_F(DiskOutput, ReleasingASampleEndsItsVoices)
+{
+    const SampleHandle tone = Upload(SteadyTone(3.0), 1, kRate);
+    const VoiceHandle voice = audio_->PlaySample(tone, true, 1.0f, 0.0f, 1.0f);
+    Wait(200);
+    audio_->ReleaseSample(tone);
+    EXPECT_FALSE(audio_->IsVoicePlaying(voice));
+    EXPECT_EQ(audio_->PlaySample(tone, false, 1.0f, 0.0f, 1.0f), 0u) << "the handle is gone";
+    Wait(200);
+    const Capture out = Finish();
+    EXPECT_GT(out.Frames() - Audible(out).end, out.FramesIn(0.1));
+}
+
+} // namespace
+} // namespace soundtest

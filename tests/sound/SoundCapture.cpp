@@ -1,0 +1,150 @@
+// SoundCapture: reading the disk driver's output and measuring it.
+#include "SoundCapture.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace soundtest {
+
+Capture ReadCapture(const std::string& path, int bits, int channels, int rate)
+{
+    Capture capture;
+    capture.channels = channels;
+    capture.rate = rate;
+    std::ifstream file(path, std::ios::binary);
+    const std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const size_t width = static_cast<size_t>(bits / 8);
+    const size_t count = bytes.size() / width / channels * channels;
+    capture.samples.resize(count);
+    for (size_t i = 0; i < count; ++i) {
+        const char* at = bytes.data() + i * width;
+        if (bits == 8) {
+            capture.samples[i] = (static_cast<float>(static_cast<uint8_t>(*at)) - 128.0f) / 127.0f;
+        } else if (bits == 16) {
+            int16_t value;
+            std::memcpy(&value, at, sizeof value);
+            capture.samples[i] = static_cast<float>(value) / 32767.0f;
+        } else {
+            std::memcpy(&capture.samples[i], at, sizeof(float));
+        }
+    }
+    return capture;
+}
+
+Span Audible(const Capture& capture, float threshold)
+{
+    Span span;
+    bool found = false;
+    for (int64_t frame = 0; frame < capture.Frames(); ++frame) {
+        for (int channel = 0; channel < capture.channels; ++channel) {
+            if (std::fabs(capture.At(frame, channel)) > threshold) {
+                if (!found)
+                    span.begin = frame;
+                found = true;
+                span.end = frame + 1;
+            }
+        }
+    }
+    return span;
+}
+
+double Rms(const Capture& capture, int channel, int64_t from, int64_t to)
+{
+    double sum = 0.0;
+    for (int64_t frame = from; frame < to; ++frame)
+        sum += static_cast<double>(capture.At(frame, channel)) * capture.At(frame, channel);
+    return to > from ? std::sqrt(sum / static_cast<double>(to - from)) : 0.0;
+}
+
+float Peak(const Capture& capture, int channel, int64_t from, int64_t to)
+{
+    float peak = 0.0f;
+    for (int64_t frame = from; frame < to; ++frame)
+        peak = std::max(peak, std::fabs(capture.At(frame, channel)));
+    return peak;
+}
+
+double Frequency(const Capture& capture, int channel, int64_t from, int64_t to)
+{
+    double first = -1.0, last = -1.0;
+    int crossings = 0;
+    for (int64_t frame = from + 1; frame < to; ++frame) {
+        const float before = capture.At(frame - 1, channel);
+        const float after = capture.At(frame, channel);
+        if (before < 0.0f && after >= 0.0f) {
+            const double at = static_cast<double>(frame - 1) + before / (before - after);
+            if (crossings == 0)
+                first = at;
+            last = at;
+            ++crossings;
+        }
+    }
+    return crossings > 1 ? (crossings - 1) * capture.rate / (last - first) : 0.0;
+}
+
+float LargestKink(const Capture& capture, int channel, int64_t from, int64_t to)
+{
+    float largest = 0.0f;
+    for (int64_t frame = from + 1; frame + 1 < to; ++frame) {
+        const float kink = capture.At(frame + 1, channel) - 2.0f * capture.At(frame, channel)
+            + capture.At(frame - 1, channel);
+        largest = std::max(largest, std::fabs(kink));
+    }
+    return largest;
+}
+
+std::vector<double> Plateaus(const Capture& capture, int channel, int64_t from, int64_t to, double minimum)
+{
+    const int64_t window = capture.FramesIn(0.01);
+    std::vector<double> levels;
+    for (int64_t at = from; at + window <= to; at += window)
+        levels.push_back(Rms(capture, channel, at, at + window));
+    std::vector<double> plateaus;
+    const auto needed = static_cast<size_t>(minimum / 0.01);
+    size_t start = 0;
+    for (size_t i = 1; i <= levels.size(); ++i) {
+        const bool breaks
+            = i == levels.size() || std::fabs(levels[i] - levels[start]) > 0.03 * levels[start] + 1e-4;
+        if (!breaks)
+            continue;
+        if (i - start >= needed) {
+            double sum = 0.0;
+            for (size_t k = start; k < i; ++k)
+                sum += levels[k];
+            plateaus.push_back(sum / static_cast<double>(i - start));
+        }
+        start = i;
+    }
+    return plateaus;
+}
+
+std::vector<float> Sine(double frequency, float amplitude, int64_t frames, int rate, int channels)
+{
+    std::vector<float> samples(static_cast<size_t>(frames * channels));
+    for (int64_t frame = 0; frame < frames; ++frame)
+        for (int channel = 0; channel < channels; ++channel)
+            samples[static_cast<size_t>(frame * channels + channel)] = amplitude
+                * static_cast<float>(std::sin(2.0 * M_PI * frequency * static_cast<double>(frame) / rate));
+    return samples;
+}
+
+TempDir::TempDir()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "vorn-sound-XXXXXX").string();
+    if (mkdtemp(pattern.data()) != nullptr)
+        path_ = pattern;
+}
+
+TempDir::~TempDir()
+{
+    if (!path_.empty() && std::getenv("VORN_KEEP_TEST_DIRS") == nullptr) {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+}
+
+} // namespace soundtest
