@@ -86,6 +86,27 @@ double Frequency(const Capture& capture, int channel, int64_t from, int64_t to)
     return crossings > 1 ? (crossings - 1) * capture.rate / (last - first) : 0.0;
 }
 
+double ResidualDb(const Capture& capture, int channel, int64_t from, int64_t to, double frequency)
+{
+    // Least squares for a*sin + b*cos: the two are nearly orthogonal over many periods.
+    double ss = 0, cc = 0, sc = 0, xs = 0, xc = 0, xx = 0;
+    for (int64_t frame = from; frame < to; ++frame) {
+        const double phase = 2.0 * M_PI * frequency * static_cast<double>(frame - from) / capture.rate;
+        const double s = std::sin(phase), c = std::cos(phase), x = capture.At(frame, channel);
+        ss += s * s;
+        cc += c * c;
+        sc += s * c;
+        xs += x * s;
+        xc += x * c;
+        xx += x * x;
+    }
+    const double det = ss * cc - sc * sc;
+    const double a = (xs * cc - xc * sc) / det;
+    const double b = (xc * ss - xs * sc) / det;
+    const double residual = xx - a * xs - b * xc;
+    return 10.0 * std::log10(std::max(residual, 1e-30) / xx);
+}
+
 float LargestKink(const Capture& capture, int channel, int64_t from, int64_t to)
 {
     float largest = 0.0f;

@@ -40,6 +40,9 @@ double Rms(const Capture& capture, int channel, int64_t from, int64_t to);
 float Peak(const Capture& capture, int channel, int64_t from, int64_t to);
 // Frequency in Hz from the upward zero crossings of one channel over [from, to).
 double Frequency(const Capture& capture, int channel, int64_t from, int64_t to);
+// How far one channel over [from, to) is from a pure sine of `frequency` Hz: the energy left
+// after the best-fitting sine (any phase and level) is taken out, in dB below the whole.
+double ResidualDb(const Capture& capture, int channel, int64_t from, int64_t to, double frequency);
 // Largest absolute second difference of one channel over [from, to): small for a smooth wave,
 // large at a click or a gap.
 float LargestKink(const Capture& capture, int channel, int64_t from, int64_t to);
