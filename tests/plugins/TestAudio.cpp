@@ -1,9 +1,7 @@
 // TestAudio: an audio plugin for tests. Exports "CreateAudio"; behaves as testplugins.cfg says and
-// records every call in testplugins.calls. Plays nothing: a voice plays until it is stopped, and
-// a stream is pulled once per Update.
+// records every call in testplugins.calls. Plays nothing: a voice plays until it is stopped.
 #include <map>
 #include <memory>
-#include <vector>
 
 #include "Control.h"
 #include "contracts/IAudio.h"
@@ -23,21 +21,7 @@ public:
         Record("audio Initialize");
         return !SettingIs("audio.initialize", "fail");
     }
-    void Update() override
-    {
-        Record("audio Update");
-        // Pull one block from every playing stream, as a real plugin reads ahead of playback.
-        std::vector<float> block;
-        for (auto& [handle, voice] : voices_) {
-            if (voice.stream == nullptr || !voice.playing)
-                continue;
-            block.resize(static_cast<size_t>(1024) * voice.stream->Channels());
-            const uint32_t got = voice.stream->Read(block.data(), 1024);
-            Record("audio Stream %u read %u", handle, got);
-            if (got < 1024)
-                voice.playing = false;
-        }
-    }
+    void Update() override { Record("audio Update"); }
     void Shutdown() override { Record("audio Shutdown"); }
     bool EnumerateDevices(uint32_t subclass, DeviceEnumCallback callback, void* context) override
     {
@@ -90,39 +74,22 @@ public:
 
     SampleHandle CreateSample(const float* pcm, uint32_t frames, uint32_t channels, uint32_t rate) override
     {
-        const SampleHandle handle = pcm != nullptr && frames > 0 ? nextSample_++ : 0;
+        const SampleHandle handle = pcm != nullptr && frames > 0 ? nextHandle_++ : 0;
         Record("audio CreateSample %u frames %u channels %u Hz -> %u", frames, channels, rate, handle);
-        if (handle != 0)
-            samples_[handle] = frames;
         return handle;
     }
-    void ReleaseSample(SampleHandle sample) override
-    {
-        Record("audio ReleaseSample %u", sample);
-        samples_.erase(sample);
-        for (auto& [handle, voice] : voices_)
-            if (voice.sample == sample)
-                voice.playing = false;
-    }
+    void ReleaseSample(SampleHandle sample) override { Record("audio ReleaseSample %u", sample); }
     VoiceHandle PlaySample(SampleHandle sample, bool loop, float volume, float pan, float pitch) override
     {
-        const VoiceHandle handle = samples_.count(sample) != 0 && !SettingIs("audio.play", "fail") ? nextVoice_++ : 0;
-        Record("audio PlaySample %u %s %g %g %g -> %u", sample, loop ? "loop" : "once", static_cast<double>(volume),
-            static_cast<double>(pan), static_cast<double>(pitch), handle);
-        if (handle != 0)
-            voices_[handle] = Voice{sample, nullptr, true};
-        return handle;
+        Record("audio PlaySample %u %s %g %g %g", sample, loop ? "loop" : "once", static_cast<double>(volume),
+            static_cast<double>(pan), static_cast<double>(pitch));
+        return Start(nullptr);
     }
     VoiceHandle PlayStream(IAudioSource* source, float volume, float pan, float pitch) override
     {
-        std::unique_ptr<IAudioSource> owned(source);
-        const VoiceHandle handle = owned != nullptr && !SettingIs("audio.play", "fail") ? nextVoice_++ : 0;
-        Record("audio PlayStream %u channels %u Hz %g %g %g -> %u", owned ? owned->Channels() : 0,
-            owned ? owned->Rate() : 0, static_cast<double>(volume), static_cast<double>(pan),
-            static_cast<double>(pitch), handle);
-        if (handle != 0)
-            voices_[handle] = Voice{0, std::move(owned), true};
-        return handle;
+        Record("audio PlayStream %u channels %u Hz %g %g %g", source->Channels(), source->Rate(),
+            static_cast<double>(volume), static_cast<double>(pan), static_cast<double>(pitch));
+        return Start(source);
     }
     void PauseVoice(VoiceHandle voice) override { Steer("PauseVoice", voice, false); }
     void ResumeVoice(VoiceHandle voice) override { Steer("ResumeVoice", voice, true); }
@@ -133,8 +100,7 @@ public:
     }
     bool IsVoicePlaying(VoiceHandle voice) override
     {
-        const auto found = voices_.find(voice);
-        return found != voices_.end() && found->second.playing;
+        return voices_.count(voice) != 0 && voices_[voice].playing;
     }
     void SetVoiceVolume(VoiceHandle voice, float volume) override { Set("Volume", voice, volume); }
     void SetVoicePan(VoiceHandle voice, float pan) override { Set("Pan", voice, pan); }
@@ -142,17 +108,21 @@ public:
 
 private:
     struct Voice {
-        SampleHandle sample = 0;
         std::unique_ptr<IAudioSource> stream;
-        bool playing = false;
+        bool playing = true;
     };
 
+    VoiceHandle Start(IAudioSource* stream)
+    {
+        const VoiceHandle handle = nextHandle_++;
+        voices_[handle].stream.reset(stream);
+        return handle;
+    }
     void Steer(const char* operation, VoiceHandle voice, bool playing)
     {
         Record("audio %s %u", operation, voice);
-        const auto found = voices_.find(voice);
-        if (found != voices_.end())
-            found->second.playing = playing;
+        if (voices_.count(voice) != 0)
+            voices_[voice].playing = playing;
     }
     void Set(const char* what, VoiceHandle voice, float value)
     {
@@ -161,10 +131,8 @@ private:
 
     AudioMode mode_{16, 2, 44100};
     float volume_ = 1.0f;
-    std::map<SampleHandle, uint32_t> samples_;  // frames of each sample
     std::map<VoiceHandle, Voice> voices_;
-    SampleHandle nextSample_ = 1;
-    VoiceHandle nextVoice_ = 1;
+    uint32_t nextHandle_ = 1; // samples and voices alike
 };
 
 }  // namespace

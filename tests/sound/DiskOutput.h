@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "GameRun.h"
 #include "PluginModule.h"
 #include "SoundCapture.h"
 #include "contracts/IAudio.h"
@@ -19,7 +20,7 @@ protected:
     void SetUp() override
     {
         setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", dir_.File("out.raw").c_str(), 1);
+        setenv("SDL_DISKAUDIOFILE", File("out.raw").c_str(), 1);
         ASSERT_TRUE(module_.Loaded()) << module_.Error();
         audio_ = plugintest::Create<IAudio>(module_, "CreateAudio");
         ASSERT_NE(audio_, nullptr);
@@ -39,15 +40,16 @@ protected:
     Capture Finish(int bits = 16, int channels = 2, int rate = 44100)
     {
         audio_->ReleaseDevice(device_);
-        return ReadCapture(dir_.File("out.raw"), bits, channels, rate);
+        return ReadCapture(File("out.raw"), bits, channels, rate);
     }
 
+    std::string File(const std::string& name) const { return (dir_.Path() / name).string(); }
     static void Wait(int milliseconds)
     {
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
     }
 
-    TempDir dir_;
+    vorntest::GameFolder dir_;
     plugintest::PluginModule module_ { "VornDS8.so" };
     plugintest::PluginPtr<IAudio> audio_;
     DeviceHandle device_ = 0;

@@ -2,9 +2,7 @@
 #include "SoundCapture.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -22,9 +20,7 @@ Capture ReadCapture(const std::string& path, int bits, int channels, int rate)
     capture.samples.resize(count);
     for (size_t i = 0; i < count; ++i) {
         const char* at = bytes.data() + i * width;
-        if (bits == 8) {
-            capture.samples[i] = (static_cast<float>(static_cast<uint8_t>(*at)) - 128.0f) / 127.0f;
-        } else if (bits == 16) {
+        if (bits == 16) {
             int16_t value;
             std::memcpy(&value, at, sizeof value);
             capture.samples[i] = static_cast<float>(value) / 32767.0f;
@@ -38,13 +34,10 @@ Capture ReadCapture(const std::string& path, int bits, int channels, int rate)
 Span Audible(const Capture& capture, float threshold)
 {
     Span span;
-    bool found = false;
     for (int64_t frame = 0; frame < capture.Frames(); ++frame) {
         for (int channel = 0; channel < capture.channels; ++channel) {
             if (std::fabs(capture.At(frame, channel)) > threshold) {
-                if (!found)
-                    span.begin = frame;
-                found = true;
+                span.begin = span.end == 0 ? frame : span.begin;
                 span.end = frame + 1;
             }
         }
@@ -58,14 +51,6 @@ double Rms(const Capture& capture, int channel, int64_t from, int64_t to)
     for (int64_t frame = from; frame < to; ++frame)
         sum += static_cast<double>(capture.At(frame, channel)) * capture.At(frame, channel);
     return to > from ? std::sqrt(sum / static_cast<double>(to - from)) : 0.0;
-}
-
-float Peak(const Capture& capture, int channel, int64_t from, int64_t to)
-{
-    float peak = 0.0f;
-    for (int64_t frame = from; frame < to; ++frame)
-        peak = std::max(peak, std::fabs(capture.At(frame, channel)));
-    return peak;
 }
 
 double Frequency(const Capture& capture, int channel, int64_t from, int64_t to)
@@ -151,21 +136,6 @@ std::vector<float> Sine(double frequency, float amplitude, int64_t frames, int r
             samples[static_cast<size_t>(frame * channels + channel)] = amplitude
                 * static_cast<float>(std::sin(2.0 * M_PI * frequency * static_cast<double>(frame) / rate));
     return samples;
-}
-
-TempDir::TempDir()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "vorn-sound-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr)
-        path_ = pattern;
-}
-
-TempDir::~TempDir()
-{
-    if (!path_.empty() && std::getenv("VORN_KEEP_TEST_DIRS") == nullptr) {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
 }
 
 } // namespace soundtest

@@ -1,6 +1,7 @@
 // SoundCapture: what SDL's disk audio driver wrote (SDL_AUDIODRIVER=disk, SDL_DISKAUDIOFILE), read
 // back as float frames, and the measures the sound tests take of it: where the sound is, its
-// level, its frequency, its largest jump.
+// level, its frequency, its purity, its largest jump. Also the sound files the tests write for
+// themselves with libsndfile (SoundFiles.cpp), in every format the engine reads.
 #pragma once
 
 #include <cstdint>
@@ -22,7 +23,7 @@ struct Capture {
     int64_t FramesIn(double seconds) const { return static_cast<int64_t>(seconds * rate); }
 };
 
-// Reads a raw capture in the given format (bits 8 unsigned, 16 signed or 32 float, native order).
+// Reads a raw capture in the given format (bits 16 signed or 32 float, native order).
 Capture ReadCapture(const std::string& path, int bits, int channels, int rate);
 
 // The first and one past the last frame in which some channel exceeds `threshold`; {0, 0} when
@@ -36,8 +37,6 @@ Span Audible(const Capture& capture, float threshold = 0.01f);
 
 // Root mean square of one channel over [from, to).
 double Rms(const Capture& capture, int channel, int64_t from, int64_t to);
-// Largest absolute value of one channel over [from, to).
-float Peak(const Capture& capture, int channel, int64_t from, int64_t to);
 // Frequency in Hz from the upward zero crossings of one channel over [from, to).
 double Frequency(const Capture& capture, int channel, int64_t from, int64_t to);
 // How far one channel over [from, to) is from a pure sine of `frequency` Hz: the energy left
@@ -55,18 +54,20 @@ std::vector<double> Plateaus(
 // A sine of `frequency` Hz and `amplitude`, `frames` frames at `rate`, in every channel.
 std::vector<float> Sine(double frequency, float amplitude, int64_t frames, int rate, int channels);
 
-// A temporary directory for one test, removed with the object.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
+struct FileFormat {
+    const char* extension;
+    int format; // libsndfile's SF_FORMAT_* major | subtype
+    int rate; // Opus only knows 48000 and its fractions
 };
+
+// WAV, FLAC, Ogg Vorbis, Ogg Opus, MP3.
+const std::vector<FileFormat>& EveryFormat();
+
+// Writes interleaved float samples; false when libsndfile refuses.
+bool WriteSound(
+    const std::string& path, const FileFormat& format, const std::vector<float>& pcm, int channels);
+// Keeps the first `fraction` of the file's bytes.
+void CutShort(const std::string& path, double fraction);
+void WriteBytes(const std::string& path, const std::string& bytes);
 
 } // namespace soundtest

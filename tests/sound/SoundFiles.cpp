@@ -1,5 +1,5 @@
 // SoundFiles: writing test sounds with libsndfile.
-#include "SoundFiles.h"
+#include "SoundCapture.h"
 
 #include <sndfile.h>
 

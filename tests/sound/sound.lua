@@ -22,38 +22,24 @@ local function writeWav(path, frames)
     file:close()
 end
 writeWav("blip.wav", 2205)
-local junk = assert(io.open("junk.wav", "wb"))
-junk:write("RIFF but not really a sound file")
-junk:close()
 
--- What the test plugin was asked, from this mark on.
-local calls = {}
+-- What the test plugin was asked since the last look.
+local seen = 0
 local function callsSince()
-    local file = io.open("testplugins.calls")
-    local text = file and file:read("*a") or ""
-    if file then
-        file:close()
-    end
-    local new = string.sub(text, (calls.mark or 0) + 1)
-    calls.mark = #text
-    return new
+    local file = assert(io.open("testplugins.calls"))
+    local text = file:read("*a")
+    file:close()
+    seen, text = #text, string.sub(text, seen + 1)
+    return text
 end
 local function count(text, pattern)
-    local n = 0
-    for _ in string.gmatch(text, pattern) do
-        n = n + 1
-    end
-    return n
+    return select(2, string.gsub(text, pattern, ""))
 end
 
 -- AudioMode: three constructor forms, fields from zero, setters truncating.
 local mode = AudioMode()
 T:eq(mode.bps + mode.channels + mode.rate, 0, "a new AudioMode starts at zero")
-T:eq(check.owned(AudioMode()), true, "the call form is owned by Lua")
-T:eq(check.owned(AudioMode:new_local()), true, "new_local is owned by Lua")
-local unownedMode = AudioMode:new()
-T:eq(check.owned(unownedMode), false, "new is not owned by Lua")
-tolua.takeownership(unownedMode)
+T:eq(check.owned(AudioMode()), true, "AudioMode is collected by Lua")
 T:raises_argument("new", 2, "number", "[no object]", "AudioMode(1)", function() return AudioMode:new(1) end)
 mode.bps = 16.9
 mode.channels = "2"
@@ -118,21 +104,18 @@ T:eq(tolua.type(empty), "LuaSound", "Sound() is a Sound")
 T:eq(empty:is_playing(), false, "an empty sound is silent")
 T:eq(empty:unload(), false, "nothing to unload")
 T:eq(check.owned(Sound("blip.wav")), true, "the call form is owned by Lua")
-T:eq(check.owned(Music:new_local("blip.wav")), true, "new_local is owned by Lua")
 local unownedSound = Sound:new()
 T:eq(check.owned(unownedSound), false, "new is not owned by Lua")
 tolua.takeownership(unownedSound)
 T:eq(tolua.type(Music()), "LuaMusic", "Music() is a Music")
 T:eq(check.error_of(Sound, "missing.wav"), "Sound: cannot load file.", "Sound of a missing file")
 T:eq(check.error_of(Music, "missing.wav"), "Sound: cannot load file", "Music of a missing file: no period")
-T:eq(check.error_of(Sound.new, Sound, "junk.wav"), "Sound: cannot load file.", "Sound of a damaged file")
 T:ok(string.find(select(2, pcall(function() return Sound:new("missing.wav") end)), "^[^\n]-:%d+: Sound: cannot load file%.$")
     ~= nil, "the message carries the script position")
 T:eq(check.error_of(Sound, nil), "Sound: invalid argument, filename expected, got nil.", "Sound(nil)")
 T:eq(check.error_of(Music.new_local, Music, nil), "Music: invalid argument, filename expected, got nil.",
     "Music(nil)")
 T:raises_argument("new", 2, "number", "[no object]", "Sound(1, 2)", function() return Sound:new(1, 2) end)
-T:raises_argument("new", 2, "boolean", "[no object]", "Music(true)", function() return Music:new(true) end)
 
 -- load: nil raises, a bad file answers false, Music keeps streaming through the inherited binding.
 local sound = Sound()
@@ -141,7 +124,6 @@ T:eq(check.error_of(sound.load, sound, nil), "load sound: invalid argument, file
 local music = Music()
 T:eq(check.error_of(music.load, music, nil), "load sound: invalid argument, filename expected, got nil.",
     "Music load(nil)")
-T:eq(sound:load("junk.wav"), false, "a damaged file: false")
 T:eq(sound:load("missing.wav"), false, "a missing file: false")
 callsSince()
 T:eq(sound:load("blip.wav"), true, "a sound file loads")
@@ -211,6 +193,7 @@ T:eq(sound:is_playing(), false, "an unloaded sound is silent")
 copied, sound = nil, nil
 collectgarbage("collect")
 local released = callsSince()
+T:ok(string.find(released, "audio StopVoice", 1, true) ~= nil, "a playing sound stops when it is collected")
 T:ok(string.find(released, "audio ReleaseSample", 1, true) ~= nil, "the last holder's collection frees the sample")
 
 display:destroy()

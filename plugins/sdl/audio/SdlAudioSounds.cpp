@@ -2,6 +2,7 @@
 #include <cmath>
 #include <new>
 
+#include "PluginLog.h"
 #include "SdlAudio.h"
 
 namespace sdlaudio {
@@ -13,6 +14,17 @@ constexpr double kStreamAheadSeconds = 0.4;
 // The longest sample accepted: about 6 hours of stereo at 48 kHz, far below what the frame
 // index and a float vector can address.
 constexpr uint32_t kMaxSampleFrames = 1u << 30;
+
+// Logged once a run: more sounds at once than voices is a game's choice, not a fault to repeat.
+VoiceHandle NoteIfBusy(VoiceHandle voice)
+{
+    static bool told = false;
+    if (voice == 0 && !told) {
+        sdlplugin::Log("VornDS8", "all %u voices are playing; a sound was left out", kMaxVoices);
+        told = true;
+    }
+    return voice;
+}
 
 float Clamped(float value, float low, float high, float fallback)
 {
@@ -78,7 +90,7 @@ VoiceHandle SdlAudio::PlaySample(SampleHandle sample, bool loop, float volume, f
     const auto found = samples_.find(sample);
     if (output_ == nullptr || found == samples_.end())
         return 0;
-    return voices_.PlaySample(found->second.get(), loop, Volume(volume), Pan(pan), Pitch(pitch));
+    return NoteIfBusy(voices_.PlaySample(found->second.get(), loop, Volume(volume), Pan(pan), Pitch(pitch)));
 }
 
 VoiceHandle SdlAudio::PlayStream(IAudioSource* source, float volume, float pan, float pitch)
@@ -95,7 +107,7 @@ VoiceHandle SdlAudio::PlayStream(IAudioSource* source, float volume, float pan, 
     }
     // Filled here, before the audio thread sees it, so the voice starts with no gap.
     stream->Refill(0);
-    return voices_.PlayStream(std::move(stream), Volume(volume), Pan(pan), Pitch(pitch));
+    return NoteIfBusy(voices_.PlayStream(std::move(stream), Volume(volume), Pan(pan), Pitch(pitch)));
 }
 
 void SdlAudio::PauseVoice(VoiceHandle voice)
