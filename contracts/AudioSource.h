@@ -8,7 +8,7 @@
 class IAudioSource {
 public:
     // Called by the plugin (which owns the source once it is handed over) when the voice playing
-    // it is done; on a plugin thread, never while Read runs.
+    // it is done, from within one of its operations on the main thread; never while Read runs.
     virtual ~IAudioSource() = default;
     // Channels per frame: 1 or 2. Constant for the source's life.
     virtual uint32_t Channels() const = 0;
