@@ -190,6 +190,7 @@ T:eq(count(callsSince(), "audio PlayStream"), 1, "and it streams as the music di
 -- unload and collection release the data.
 T:eq(sound:unload(), true, "unload")
 T:eq(sound:is_playing(), false, "an unloaded sound is silent")
+callsSince()
 copied, sound = nil, nil
 collectgarbage("collect")
 local released = callsSince()
