@@ -16,6 +16,7 @@ int tolua_system_open(lua_State* L);
 int tolua_display_open(lua_State* L);
 int tolua_devices_open(lua_State* L);
 int tolua_audio_open(lua_State* L);
+int tolua_sound_open(lua_State* L);
 
 namespace host {
 
@@ -43,7 +44,7 @@ constexpr PackageOpen kPackages[] = {
     // 16: Viewport
     tolua_devices_open,  // 17: Keyboard, then Mouse, then Joystick
     tolua_audio_open,    // 18: AudioMode and Audio
-    // 19: Sound and Music
+    tolua_sound_open,    // 19: Sound and Music
 };
 
 }  // namespace
