@@ -10,6 +10,7 @@ packages=(
   libfreetype-dev libharfbuzz-dev libfontconfig-dev   # text: faces, shaping, installed fonts
   fonts-dejavu-core fonts-kacst             # fonts the tests and the bundled game use (Latin, Arabic)
   libsndfile1-dev                           # sound decoding: WAV, FLAC, Ogg Vorbis, Opus, MP3
+  libsamplerate0-dev                        # bench/audio_bench: the mixer's resampler against a sinc one
   libpolyclipping-dev libglu1-mesa-dev      # stroke outlines and polygon tessellation
   libgtest-dev googletest                   # unit tests
   xvfb xauth xdotool x11-utils              # headless X server and real input for script tests

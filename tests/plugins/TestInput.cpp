@@ -68,9 +68,14 @@ public:
     {
         Record("input EnumerateDevices %u", subclass);
         uint32_t id = 0;
-        for (const auto& name : testplugin::SettingList(std::string(DeviceKey(subclass)) + ".devices")) {
-            const DeviceInfo info = testplugin::MakeDevice(DEV_CLASS_INPUT, subclass, name, ++id);
-            callback(&info, context);
+        // DEV_SUBCLASS_ALL: every kind, keyboards first.
+        for (const uint32_t kind : {DEV_SUBCLASS_KEYBOARD, DEV_SUBCLASS_MOUSE, DEV_SUBCLASS_JOYSTICK}) {
+            if (subclass != kind && subclass != DEV_SUBCLASS_ALL)
+                continue;
+            for (const auto& name : testplugin::SettingList(std::string(DeviceKey(kind)) + ".devices")) {
+                const DeviceInfo info = testplugin::MakeDevice(DEV_CLASS_INPUT, kind, name, ++id);
+                callback(&info, context);
+            }
         }
         return true;
     }

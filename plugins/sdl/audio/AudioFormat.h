@@ -1,5 +1,5 @@
-// AudioFormat: which output formats the plugin accepts and how they map to SDL audio requests.
-// Accepted: 8 (unsigned), 16 or 32 (signed) bits; 1, 2, 4, 6 or 8 channels; 8000..192000 Hz.
+// AudioFormat: which output formats the plugin plays and how they map to SDL audio requests.
+// Accepted: 8 (unsigned), 16 (signed) or 32 (float) bits; 1 or 2 channels; 8000..192000 Hz.
 #pragma once
 
 #include <SDL.h>
@@ -15,5 +15,8 @@ bool IsSupported(const AudioMode& mode);
 
 // The SDL request for exactly this format (SDL converts to the hardware's own).
 SDL_AudioSpec SpecFor(const AudioMode& mode, SDL_AudioCallback callback, void* userdata);
+
+// The format SDL granted, in the plugin's terms.
+AudioMode ModeOf(const SDL_AudioSpec& spec);
 
 } // namespace sdlaudio

@@ -2,27 +2,26 @@
 #include "AudioOutput.h"
 
 #include "AudioFormat.h"
-#include "PluginLog.h"
 
 namespace sdlaudio {
 
-bool AudioOutput::Open(const std::optional<std::string>& device, const AudioMode& mode)
+bool AudioOutput::Open(const std::optional<std::string>& device, const AudioMode& mode, std::string& error)
 {
     Close();
     const SDL_AudioSpec wanted = SpecFor(mode, &AudioOutput::Fill, this);
     SDL_AudioSpec obtained {};
-    // No allowed changes: SDL converts to whatever the hardware plays, the callback sees `mode`.
+    // No allowed changes: SDL converts to whatever the hardware plays, so the callback writes
+    // exactly `mode`, the only formats the mixer writes.
     const SDL_AudioDeviceID id
         = SDL_OpenAudioDevice(device ? device->c_str() : nullptr, 0, &wanted, &obtained, 0);
     if (id == 0) {
-        sdlplugin::Log("VornDS8", "cannot open %s at %d Hz, %d channels, %d bits: %s",
-            device ? device->c_str() : "the default output", mode.rate, mode.channels, mode.bps,
-            SDL_GetError());
+        error = SDL_GetError();
         return false;
     }
     device_ = id;
-    mode_ = mode;
-    silence_ = obtained.silence;
+    mode_ = ModeOf(obtained);
+    // The device starts paused: the mixer learns the format before its first callback.
+    mixer_.SetFormat(mode_);
     SDL_PauseAudioDevice(device_, 0);
     return true;
 }
@@ -36,8 +35,7 @@ void AudioOutput::Close()
 
 void SDLCALL AudioOutput::Fill(void* userdata, Uint8* stream, int length)
 {
-    auto* self = static_cast<AudioOutput*>(userdata);
-    self->mixer_.Render(stream, length, self->mode_, self->silence_);
+    static_cast<AudioOutput*>(userdata)->mixer_.Render(stream, length);
 }
 
 } // namespace sdlaudio

@@ -1,5 +1,6 @@
 // AudioOutput: one opened SDL playback device in one format, playing what the mixer renders.
-// Changing the format means opening a second output and dropping the first.
+// Changing the format means closing it and opening another; the mixer, and so every voice,
+// carries on across the change.
 #pragma once
 
 #include <SDL.h>
@@ -23,10 +24,13 @@ public:
     AudioOutput& operator=(const AudioOutput&) = delete;
 
     // Opens the named device (none: the system's default output) in `mode` and starts playing.
-    bool Open(const std::optional<std::string>& device, const AudioMode& mode);
+    // On failure writes SDL's reason to `error` and returns false.
+    bool Open(const std::optional<std::string>& device, const AudioMode& mode, std::string& error);
+    // Stops the device; when this returns the mixer's callback has finished.
     void Close();
 
     SDL_AudioDeviceID Id() const { return device_; }
+    // The format SDL granted.
     const AudioMode& Mode() const { return mode_; }
 
 private:
@@ -35,7 +39,6 @@ private:
     Mixer& mixer_;
     SDL_AudioDeviceID device_ = 0;
     AudioMode mode_ {};
-    uint8_t silence_ = 0;
 };
 
 } // namespace sdlaudio

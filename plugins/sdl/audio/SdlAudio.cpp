@@ -31,8 +31,9 @@ DeviceInfo PlaybackInfo(uint32_t id, const char* name)
     return sdlplugin::MakeDeviceInfo(DEV_CLASS_SOUND, DEV_SUBCLASS_PLAY, id, name, "Audio output");
 }
 
-// Whether the driver's default output opens at all; probed once when nothing is listed.
-bool DefaultOutputOpens()
+// Whether the driver's default output opens at all; probed once when nothing is listed. On
+// failure, SDL's reason is in `error`.
+bool DefaultOutputOpens(std::string& error)
 {
     SDL_AudioSpec wanted {};
     wanted.freq = 44100;
@@ -40,13 +41,20 @@ bool DefaultOutputOpens()
     wanted.channels = 2;
     wanted.samples = 1024;
     const SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
-    if (id == 0)
+    if (id == 0) {
+        error = SDL_GetError();
         return false;
+    }
     SDL_CloseAudioDevice(id);
     return true;
 }
 
 } // namespace
+
+SdlAudio::SdlAudio()
+    : voices_(mixer_, feeder_)
+{
+}
 
 SdlAudio::~SdlAudio()
 {
@@ -57,12 +65,20 @@ bool SdlAudio::Initialize()
 {
     if (started_)
         return true;
+    quietAlsa_ = std::make_unique<QuietAlsa>();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         sdlplugin::Log(kPlugin, "cannot start SDL audio: %s", SDL_GetError());
+        quietAlsa_.reset();
         return false;
     }
     started_ = true;
-    defaultOnly_ = SDL_GetNumAudioDevices(0) <= 0 && DefaultOutputOpens();
+    if (SDL_GetNumAudioDevices(0) <= 0) {
+        std::string error;
+        defaultOnly_ = DefaultOutputOpens(error);
+        if (!defaultOnly_)
+            sdlplugin::Log(kPlugin, "cannot open the audio device '%s': %s; sound is off",
+                DefaultOutputName().c_str(), error.c_str());
+    }
     return true;
 }
 
@@ -70,12 +86,13 @@ void SdlAudio::Update()
 {
     if (!started_)
         return;
+    Collect();
     // Device arrivals and losses are this plugin's events; nobody else takes them from the queue.
     SDL_Event event;
     while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_AUDIODEVICEADDED, SDL_AUDIODEVICEREMOVED) == 1) {
         if (event.type == SDL_AUDIODEVICEREMOVED && event.adevice.iscapture == 0 && output_ != nullptr
             && event.adevice.which == output_->Id())
-            sdlplugin::Log(kPlugin, "the audio device was lost; sound stays off until it is reopened");
+            sdlplugin::Log(kPlugin, "the audio device '%s' was lost; sound is off", outputName_.c_str());
     }
 }
 
@@ -83,10 +100,14 @@ void SdlAudio::Shutdown()
 {
     if (!started_)
         return;
-    output_.reset();
+    CloseOutput();
+    feeder_.Stop();
+    samples_.clear();
+    released_.clear();
     openHandle_ = 0;
     started_ = false;
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    quietAlsa_.reset();
 }
 
 bool SdlAudio::EnumerateDevices(uint32_t subclass, DeviceEnumCallback callback, void* context)
@@ -148,11 +169,19 @@ bool SdlAudio::OpenDevice(const DeviceInfo* info, DeviceHandle* out)
             return false;
         device = name;
     }
+    const std::string listedName(info->name, strnlen(info->name, sizeof info->name));
+    const AudioMode mode = DefaultMode();
     auto output = std::make_unique<AudioOutput>(mixer_);
-    if (!output->Open(device, DefaultMode()))
+    std::string error;
+    if (!output->Open(device, mode, error)) {
+        sdlplugin::Log(kPlugin,
+            "cannot open the audio device '%s' (%d Hz, %d channels, %d bits): %s; sound is off",
+            listedName.c_str(), mode.rate, mode.channels, mode.bps, error.c_str());
         return false;
+    }
     output_ = std::move(output);
     outputDevice_ = device;
+    outputName_ = listedName;
     openHandle_ = nextHandle_++;
     *out = openHandle_;
     return true;
@@ -162,8 +191,22 @@ void SdlAudio::ReleaseDevice(DeviceHandle handle)
 {
     if (handle == 0 || handle != openHandle_)
         return;
-    output_.reset();
+    CloseOutput();
     openHandle_ = 0;
+}
+
+void SdlAudio::CloseOutput()
+{
+    output_.reset(); // the callback has finished when this returns
+    mixer_.EndAll();
+    Collect();
+}
+
+void SdlAudio::Collect()
+{
+    voices_.Reclaim();
+    std::erase_if(
+        released_, [this](const std::unique_ptr<SampleData>& sample) { return !voices_.Uses(sample.get()); });
 }
 
 bool SdlAudio::SetMode(WindowHandle, const AudioMode* mode)
@@ -171,25 +214,22 @@ bool SdlAudio::SetMode(WindowHandle, const AudioMode* mode)
     // SDL's audio needs no window; the format applies to the open device.
     if (output_ == nullptr || mode == nullptr || !IsSupported(*mode))
         return false;
-    const AudioMode& current = output_->Mode();
-    if (current.bps == mode->bps && current.channels == mode->channels && current.rate == mode->rate)
+    const AudioMode previous = output_->Mode();
+    if (previous.bps == mode->bps && previous.channels == mode->channels && previous.rate == mode->rate)
         return true;
-    // Open the new format before closing the old, so a refusal leaves the device playing as it was.
-    auto reopened = std::make_unique<AudioOutput>(mixer_);
-    if (reopened->Open(outputDevice_, *mode)) {
-        output_ = std::move(reopened);
-        return true;
-    }
-    // Some drivers open their one device only once: close it, try again, else go back.
-    const AudioMode previous = current;
+    // Closed first: one device at a time plays the mixer. The voices wait in the mixer and carry
+    // on in the new format.
     output_->Close();
-    if (reopened->Open(outputDevice_, *mode)) {
-        output_ = std::move(reopened);
+    std::string error;
+    if (output_->Open(outputDevice_, *mode, error))
         return true;
-    }
-    if (!output_->Open(outputDevice_, previous)) {
-        sdlplugin::Log(kPlugin, "the audio device did not reopen in its previous format; sound is off");
-        output_.reset();
+    sdlplugin::Log(kPlugin, "the audio device '%s' refused %d Hz, %d channels, %d bits: %s",
+        outputName_.c_str(), mode->rate, mode->channels, mode->bps, error.c_str());
+    if (!output_->Open(outputDevice_, previous, error)) {
+        sdlplugin::Log(kPlugin,
+            "the audio device '%s' did not reopen in its previous format: %s; sound is off",
+            outputName_.c_str(), error.c_str());
+        CloseOutput();
     }
     return false;
 }
