@@ -137,6 +137,7 @@ TEST(CanvasContent, ClearFreesWhatTheContentHeld)
     Square(canvas, 0, 0, 4);
     canvas.FillGradient();
     canvas.Paint();
+    Square(canvas, 5, 5, 2); // a path not yet used
     EXPECT_EQ(3, gradient->references) << "ours, the fill style's and the content's";
     EXPECT_EQ(3, image->references);
     const uint64_t drawn = canvas.Version();
@@ -151,38 +152,6 @@ TEST(CanvasContent, ClearFreesWhatTheContentHeld)
     EXPECT_EQ(0.0f, canvas.current.x);
     canvas.Fill();
     EXPECT_EQ(0u, canvas.OperationCount()) << "the path went with the content";
-}
-
-TEST(CanvasContent, TheCanvasKeepsAGradientTheCallerDropped)
-{
-    auto* gradient = new Vorn::LinearGradient();
-    gradient->SetBegin({ 0, 0, kRed, 1 });
-    gradient->SetEnd({ 0, 0, kRed, 1 });
-    const long live = Vorn::Node::LiveCount();
-    {
-        Vorn::Ref<Vorn::LinearGradient> caller(gradient);
-        Vorn::Canvas* canvas = new Vorn::Canvas(nullptr);
-        Vorn::Ref<Vorn::Canvas> holder(canvas);
-        canvas->SetFillStyle(gradient, 1.0f);
-        caller.Reset();
-        Square(*canvas, 0, 0, 4);
-        canvas->FillGradient();
-        Vorn::Raster raster;
-        ASSERT_TRUE(canvas->Rasterize(1.0f, raster));
-        EXPECT_EQ(255, At(raster, 0.5, 0.5).r);
-    }
-    EXPECT_EQ(live - 1, Vorn::Node::LiveCount()) << "the gradient went with the canvas";
-}
-
-TEST(CanvasContent, WritingWithoutALoadedFontWritesNothing)
-{
-    Vorn::Ref<Vorn::Font> font(new Vorn::Font(nullptr));
-    Vorn::Canvas canvas(nullptr);
-    canvas.SetFont(font.Get(), kRed, 0.5f);
-    canvas.Write("text");
-    EXPECT_EQ(0u, canvas.OperationCount());
-    EXPECT_EQ(font.Get(), canvas.TextFont());
-    EXPECT_EQ(0.5f, canvas.TextAlpha());
 }
 
 TEST(CanvasContent, HugeContentIsRasterisedAtTheLargestScaleThatFits)

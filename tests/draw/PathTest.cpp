@@ -28,40 +28,6 @@ Vec V(const Vorn::Point& p)
 
 } // namespace
 
-TEST(Path, ThePenFollowsLinesCurvesAndCloses)
-{
-    PathProbe path;
-    path.MoveTo(5, 5);
-    path.LineTo(15, 5);
-    EXPECT_EQ(15.0f, path.current.x);
-    path.CurveTo(20, 10, 18, 0);
-    EXPECT_EQ(20.0f, path.current.x);
-    EXPECT_EQ(10.0f, path.current.y);
-    path.ClosePath();
-    EXPECT_EQ(5.0f, path.current.x) << "back to the sub-path's start";
-    EXPECT_EQ(5.0f, path.current.y);
-}
-
-TEST(Path, ShapesAreCentredOnThePenAndLeaveItThere)
-{
-    PathProbe rectangle;
-    rectangle.MoveTo(10, 20);
-    rectangle.Rectangle(8, 4);
-    EXPECT_EQ(Vorn::Bounds(6, 18, 14, 22), rectangle.Built());
-    EXPECT_EQ(10.0f, rectangle.current.x);
-    EXPECT_EQ(20.0f, rectangle.current.y);
-
-    PathProbe ellipse;
-    ellipse.MoveTo(-3, 7);
-    ellipse.Ellipse(8, 2);
-    const Vorn::Bounds box = ellipse.Built();
-    EXPECT_FLOAT_EQ(-7, box.min_x);
-    EXPECT_FLOAT_EQ(1, box.max_x);
-    EXPECT_FLOAT_EQ(6, box.min_y);
-    EXPECT_FLOAT_EQ(8, box.max_y);
-    EXPECT_EQ(-3.0f, ellipse.current.x);
-}
-
 TEST(Path, QuadraticCurveKeepsItsShape)
 {
     PathProbe path;

@@ -1,7 +1,8 @@
 // What the Canvas, LinearGradient and Clipper calls do to the engine objects behind them: relative
 // moves from the path's current point, the one-argument forms keeping what they omit, shapes of
-// the given sizes, the gradient the canvas is handed, and set_font's and set_source_image's
-// checks with font and image objects (scripts cannot make those yet, so the test pushes them).
+// the given sizes centred on the pen, the gradient the canvas is handed, and set_font's and
+// set_source_image's checks with font and image objects (scripts cannot make those yet, so the test pushes
+// them).
 #include <tolua++.h>
 
 #include <Vorn/draw/Canvas.h>
@@ -137,10 +138,10 @@ TEST_F(CanvasBinding, SetFontRefusesInOrderAndSourceImageTakesTheEngineImage)
     ASSERT_EQ("", Run("c:set_source_image(img, 3, 4)"));
     EXPECT_EQ(image->image(), canvas->SourceImage());
     EXPECT_EQ("set_source_image: invalid position.", ErrorOf("c:set_source_image(img, nil)"));
-    ASSERT_EQ("", Run("c:set_source_image(img) c:paint()"));
+    ASSERT_EQ("", Run("c:write('no font: nothing') c:set_source_image(img) c:paint()"));
     Vorn::Raster raster;
     EXPECT_FALSE(canvas->Rasterize(1.0f, raster)) << "an image that is not loaded paints nothing";
-    EXPECT_EQ(1u, canvas->OperationCount());
+    EXPECT_EQ(1u, canvas->OperationCount()) << "the paint, and no text";
 
     CloseState();
     delete font;

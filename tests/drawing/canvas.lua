@@ -76,34 +76,21 @@ for name, class in pairs({ Canvas = Canvas, Clipper = Clipper }) do
     raises("curve_to: invalid handle.", "curve_to(p, nil)", function() o:curve_to(p, nil) end)
     raises("curve_to: invalild position.", "curve_to(nil, nil, nil)", function() o:curve_to(nil, nil, nil) end)
     raises("curve_to: invalid first handle.", "curve_to(p, nil, p)", function() o:curve_to(p, nil, p) end)
+    raises("curve_to: invalid first handle.", "curve_to(p, nil, nil)", function() o:curve_to(p, nil, nil) end)
     raises("curve_to: invalid second handle.", "curve_to(p, p, nil)", function() o:curve_to(p, p, nil) end)
     argument("curve_to", 2, "number", "const LuaPoint", "curve_to(1, 2, 3)", function() o:curve_to(1, 2, 3) end)
     argument("curve_to", 4, "LuaPoint", "[no object]", "curve_to(p, p, p, nil)", function() o:curve_to(p, p, p, nil) end)
     argument("circle", 3, "number", "[no object]", "circle(1, 2)", function() o:circle(1, 2) end)
     argument("arc", 5, "[no object]", "number", "arc(1, 2, 3)", function() o:arc(1, 2, 3) end)
     argument("fill", 2, "number", "[no object]", "fill(1)", function() o:fill(1) end)
-    -- Every form accepted, numeric strings converted, nothing returned.
-    T:eq(select("#", o:move_to("5", "5")), 0, name .. ": move_to returns nothing")
-    o:move_to(p)
-    o:rel_move_to(1, 1)
-    o:rel_move_to(p)
-    o:line_to(1, 2)
-    o:line_to(p)
-    o:rel_line_to(1, 1)
-    o:rel_line_to(p)
-    o:curve_to(1, 2, 3, 4, 5, 6)
-    o:curve_to(p, p, p)
-    o:curve_to(1, 2, 3, 4)
-    o:curve_to(p, p)
-    o:close_path()
-    o:circle(4)
-    o:ellipse(4, 2)
-    o:square(3)
-    o:rectangle(3, 2)
-    o:arc(10, 10, 0, 90)
-    o:fill_preserve()
-    o:fill()
-    o:clear()
+    -- Every form is accepted (numeric strings converted) and returns nothing.
+    for _, call in ipairs({ { "move_to", "5", "5" }, { "move_to", p }, { "rel_move_to", 1, 1 }, { "rel_move_to", p },
+        { "line_to", 1, 2 }, { "line_to", p }, { "rel_line_to", 1, 1 }, { "rel_line_to", p },
+        { "curve_to", 1, 2, 3, 4, 5, 6 }, { "curve_to", p, p, p }, { "curve_to", 1, 2, 3, 4 }, { "curve_to", p, p },
+        { "close_path" }, { "circle", 4 }, { "ellipse", 4, 2 }, { "square", 3 }, { "rectangle", 3, 2 },
+        { "arc", 10, 10, 0, 90 }, { "fill_preserve" }, { "fill" }, { "clear" } }) do
+        T:eq(select("#", o[call[1]](o, unpack(call, 2))), 0, name .. ": " .. call[1] .. " form " .. #call - 1)
+    end
 end
 
 local c = Canvas()
