@@ -166,13 +166,18 @@ RasterShape RasterShape::Measure(const Raster& raster, uint32_t border)
         shape.hasOpaque = false;
     }
     std::vector<Point> outline = ConvexOutline(std::move(corners), kMaxOutline);
-    if (outline.size() > kMaxOutline) {
+    // Reducing corners can put one outside the texture, where no texture coordinate reaches (the
+    // device refuses the whole draw): the box around the pixels, inside the texture, will do then.
+    const bool outside = std::any_of(outline.begin(), outline.end(),
+        [&](const Point& p) { return p.x < 0.0f || p.y < 0.0f || p.x > maxX || p.y > maxY; });
+    if (outline.size() > kMaxOutline || outside) {
         // No corner could go without cutting pixels off: the box around them will do.
         float x0 = maxX, y0 = maxY, x1 = 0.0f, y1 = 0.0f;
         for (const Point& p : outline) {
             x0 = std::min(x0, p.x), y0 = std::min(y0, p.y), x1 = std::max(x1, p.x), y1 = std::max(y1, p.y);
         }
-        outline = { { x0, y0 }, { x1, y0 }, { x1, y1 }, { x0, y1 } };
+        outline = { { std::max(x0, 0.0f), std::max(y0, 0.0f) }, { std::min(x1, maxX), std::max(y0, 0.0f) },
+            { std::min(x1, maxX), std::min(y1, maxY) }, { std::max(x0, 0.0f), std::min(y1, maxY) } };
     }
     if (outline.size() >= 3) {
         shape.outlineCount = static_cast<uint32_t>(outline.size());
