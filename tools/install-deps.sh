@@ -8,6 +8,7 @@ packages=(
   libinih-dev                               # settings.ini
   libcairo2-dev                             # vector drawing: canvases and clippers
   libfreetype-dev libharfbuzz-dev libfontconfig-dev   # text: faces, shaping, installed fonts
+  libfribidi-dev                            # text: right-to-left and mixed-direction lines
   fonts-dejavu-core fonts-kacst             # fonts the tests and the bundled game use (Latin, Arabic)
   libsndfile1-dev                           # sound decoding: WAV, FLAC, Ogg Vorbis, Opus, MP3
   libpolyclipping-dev libglu1-mesa-dev      # stroke outlines and polygon tessellation
