@@ -8,8 +8,10 @@ struct lua_State;
 int tolua_timer_open(lua_State* L);
 int tolua_point_open(lua_State* L);
 int tolua_color_open(lua_State* L);
+int tolua_image_open(lua_State* L);
 int tolua_canvas_open(lua_State* L);
 int tolua_clipper_open(lua_State* L);
+int tolua_font_open(lua_State* L);
 int tolua_sprite_open(lua_State* L);
 int tolua_layer_open(lua_State* L);
 int tolua_camera_open(lua_State* L);
@@ -34,10 +36,10 @@ constexpr PackageOpen kPackages[] = {
     tolua_color_open, // 4: Color and the named colours
     tolua_input_open, // 5: the input constants and the LuaInputDevice base class
     // 6: the system module with the DEV_* constants
-    // 7: Image with IMG_FORMAT_*
+    tolua_image_open, // 7: Image with IMG_FORMAT_*
     tolua_canvas_open, // 8: LinearGradient and Canvas
     tolua_clipper_open, // 9: Clipper
-    // 10: Font
+    tolua_font_open, // 10: Font
     tolua_sprite_open, // 11: Sprite
     tolua_layer_open, // 12: Layer
     tolua_camera_open, // 13: Camera
