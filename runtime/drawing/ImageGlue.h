@@ -1,5 +1,7 @@
 // ImageGlue: the hand-written pieces of the Image package, included only by its generated glue:
-// constructors that check the name and key before allocating, and the width and height getters.
+// constructors that check the name and key before allocating, load_memory (the generated one
+// would read a full userdata's block as if it held an object's address), and the width and
+// height getters.
 #pragma once
 
 #include <Vorn/image/PixelFormats.h>
@@ -37,6 +39,26 @@ inline LuaImage* GlueNewLuaImage(const char* filename, const Color* key, lua_Sta
     auto* image = new LuaImage();
     image->Load(filename, key, L);
     return image;
+}
+
+// load_memory(format, width, height, data): the data is the address of the userdata's block, and
+// a full userdata's block size is known. Checks and messages as generated glue gives them.
+#define TOLUA_DISABLE_tolua_image_Image_load_memory00
+static int tolua_image_Image_load_memory00(lua_State* L)
+{
+    tolua_Error err;
+    if (!tolua_isusertype(L, 1, "LuaImage", 0, &err) || !tolua_isnumber(L, 2, 0, &err)
+        || !tolua_isnumber(L, 3, 0, &err) || !tolua_isnumber(L, 4, 0, &err)
+        || !tolua_isuserdata(L, 5, 0, &err) || !tolua_isnoobj(L, 6, &err))
+        bridge::RaiseArgumentError(L, "load_memory", &err);
+    auto* self = static_cast<LuaImage*>(tolua_tousertype(L, 1, nullptr));
+    if (self == nullptr)
+        bridge::RaiseInvalidSelf(L, "Load");
+    const size_t size = lua_type(L, 5) == LUA_TUSERDATA ? lua_objlen(L, 5) : Vorn::Image::kUnknownSize;
+    const bool loaded = self->Load(tolua_tonumber(L, 2, 0), tolua_tonumber(L, 3, 0), tolua_tonumber(L, 4, 0),
+        lua_touserdata(L, 5), size, L);
+    lua_pushboolean(L, loaded);
+    return 1;
 }
 
 #define TOLUA_DISABLE_tolua_get_LuaImage_width

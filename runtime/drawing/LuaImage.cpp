@@ -1,18 +1,9 @@
 // LuaImage: the checks of the load forms and the texture size asked of the video device.
 #include "drawing/LuaImage.h"
 
-#include <tolua++.h>
-
 #include "bridge/Errors.h"
 #include "bridge/Numbers.h"
 #include "host/Plugins.h"
-
-namespace {
-
-// The index of load_memory's data argument (self, format, width, height, data).
-constexpr int kDataArgument = 5;
-
-} // namespace
 
 // The wrapper takes the image's first reference and is its owner.
 LuaImage::LuaImage()
@@ -34,15 +25,13 @@ bool LuaImage::Load(const char* filename)
     return image_->LoadFile(filename);
 }
 
-bool LuaImage::Load(double format, double width, double height, void* data, lua_State* L)
+bool LuaImage::Load(double format, double width, double height, void* data, size_t size, lua_State* L)
 {
     const uint32_t kind = bridge::TruncateWrapped(format);
     if (kind == Vorn::IMG_FORMAT_UNKNOWN)
         bridge::RaiseMessage(L, "Invalid parameter #1 to load: image format unknown.");
     if (data == nullptr)
         bridge::RaiseMessage(L, "Invalid argument #4 to load: data expected, got nil.");
-    const size_t size = lua_type(L, kDataArgument) == LUA_TUSERDATA ? lua_objlen(L, kDataArgument)
-                                                                    : Vorn::Image::kUnknownSize;
     return image_->LoadMemory(
         data, kind, bridge::TruncateWrapped(width), bridge::TruncateWrapped(height), size);
 }

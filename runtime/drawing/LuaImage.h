@@ -5,6 +5,7 @@
 
 #include <Vorn/image/Image.h>
 
+#include <cstddef>
 #include <cstdint>
 
 #include "bridge/Held.h"
@@ -23,10 +24,10 @@ public:
     bool Load(const char* filename, const Color* key, lua_State* L);
     // load(filename): no checks; a nil or empty name fails the load.
     bool Load(const char* filename);
-    // load_memory(format, width, height, data): format 0, then nil data, raise. The block behind a
-    // full userdata (argument 5) has a known size, which the load must fit in; a light userdata's
-    // is unknown and trusted.
-    bool Load(double format, double width, double height, void* data, lua_State* L);
+    // load_memory(format, width, height, data): format 0, then nil data, raise. `size` is the
+    // block's size (Image::kUnknownSize for a light userdata, whose block is trusted); the load
+    // must fit in it.
+    bool Load(double format, double width, double height, void* data, size_t size, lua_State* L);
     bool Unload();
 
     // The size the video device reports for the image's texture; the decoded size without a video
