@@ -38,14 +38,19 @@ void DecodeUtf8(const char* text, std::vector<uint32_t>& out)
         } else if (lead >= 0x80) {
             extra = -1;
         }
-        bool good = extra >= 0 && i + extra < length;
+        // A sequence cut short counts as one bad character, continuation bytes included.
+        size_t used = 1;
+        bool good = extra >= 0;
         for (int k = 1; good && k <= extra; ++k) {
-            good = (s[i + k] & 0xc0) == 0x80;
-            code = (code << 6) | (s[i + k] & 0x3f);
+            good = i + k < length && (s[i + k] & 0xc0) == 0x80;
+            if (good) {
+                code = (code << 6) | (s[i + k] & 0x3f);
+                ++used;
+            }
         }
         good = good && code >= least && code <= 0x10ffff && !(code >= 0xd800 && code <= 0xdfff);
         out.push_back(good ? code : 0xfffd);
-        i += good ? static_cast<size_t>(extra) + 1 : 1;
+        i += used;
     }
 }
 
