@@ -13,6 +13,7 @@ packages=(
   libsndfile1-dev                           # sound decoding: WAV, FLAC, Ogg Vorbis, Opus, MP3
   libpolyclipping-dev libglu1-mesa-dev      # stroke outlines and polygon tessellation
   libgtest-dev googletest                   # unit tests
+  zlib1g-dev                                # tests: writing the PNG files they decode
   xvfb xauth xdotool x11-utils              # headless X server and real input for script tests
   libx11-dev libxfixes-dev                  # tests: close requests and cursor visibility through Xlib
   valgrind                                  # bench/callgrind.sh: instructions per call
