@@ -53,11 +53,12 @@ TEST(ImageFile, PngBmpAndTgaDecodeToTheirPixels)
 TEST(ImageFile, AColourKeyMakesExactlyTheMatchingPixelsTransparent)
 {
     imagetest::TempDir dir;
-    const Pixels pixels { 255, 0, 255, 255, 254, 0, 255, 255, 255, 0, 255, 255, 1, 2, 3, 255 };
+    // The key, then pixels that differ from it in red, green or blue only.
+    const Pixels pixels { 255, 0, 255, 255, 254, 0, 255, 255, 255, 1, 255, 255, 255, 0, 254, 255 };
     Vorn::Ref<Vorn::Image> image(new Vorn::Image(nullptr));
     ASSERT_TRUE(
         image->LoadFile(dir.Write("keyed.bmp", imagetest::Bmp(2, 2, pixels)).c_str(), Color { 255, 0, 255 }));
-    EXPECT_EQ((Pixels { 0, 0, 0, 0, 254, 0, 255, 255, 0, 0, 0, 0, 1, 2, 3, 255 }), PixelsOf(*image));
+    EXPECT_EQ((Pixels { 0, 0, 0, 0, 254, 0, 255, 255, 255, 1, 255, 255, 255, 0, 254, 255 }), PixelsOf(*image));
 }
 
 TEST(ImageFile, UnreadableFilesFailAndLeaveTheImageAsItWas)

@@ -63,6 +63,10 @@ TEST_F(Shaping, ArabicRunsRightToLeftWithJoiningForms)
     // Embedded in Latin text the word keeps its order and the Latin around it stays in place.
     const std::string mixed = "x" + word + "y";
     EXPECT_EQ((std::vector<uint32_t> { Glyph("x"), beh, alef, Glyph("y") }), Glyphs(mixed.c_str()));
+    // A line that starts right to left reads so as a whole: a Latin word after the Arabic one
+    // stays left to right but shows at the line's left end.
+    const std::string rtl = word + " x";
+    EXPECT_EQ((std::vector<uint32_t> { Glyph("x"), Glyph(" "), beh, alef }), Glyphs(rtl.c_str()));
     // Two behs join: neither shows its lone form.
     const std::string joined = std::string(kBeh) + kBeh;
     for (uint32_t glyph : Glyphs(joined.c_str()))
