@@ -1,34 +1,30 @@
-// ImageFiles: the three writers, following each format's published layout.
+// ImageFiles: the two writers, following each format's published layout.
 #include "ImageFiles.h"
 
+#include <stdlib.h>
 #include <zlib.h>
 
 #include <filesystem>
 #include <fstream>
-#include <stdlib.h>
 
 namespace imagetest {
 
 namespace {
 
-void Put32be(std::string& out, uint32_t v)
-{
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out += static_cast<char>((v >> shift) & 0xff);
-}
-
-void PutLe(std::string& out, uint32_t v, int bytes)
+// `bytes` bytes of v, most significant first or last.
+void Put(std::string& out, uint32_t v, int bytes, bool big_endian)
 {
     for (int i = 0; i < bytes; ++i)
-        out += static_cast<char>((v >> (8 * i)) & 0xff);
+        out += static_cast<char>((v >> (8 * (big_endian ? bytes - 1 - i : i))) & 0xff);
 }
 
-void Chunk(std::string& out, const char* type, const std::string& data)
+void Chunk(std::string& out, const std::string& type, const std::string& data)
 {
-    Put32be(out, static_cast<uint32_t>(data.size()));
-    const std::string body = std::string(type, 4) + data;
+    Put(out, static_cast<uint32_t>(data.size()), 4, true);
+    const std::string body = type + data;
     out += body;
-    Put32be(out, static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(body.data()), body.size())));
+    Put(out, static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(body.data()), body.size())), 4,
+        true);
 }
 
 } // namespace
@@ -36,19 +32,17 @@ void Chunk(std::string& out, const char* type, const std::string& data)
 std::string Png(uint32_t width, uint32_t height, const Pixels& rgba)
 {
     std::string raw;
-    for (uint32_t y = 0; y < height; ++y) {
-        raw += '\0'; // filter: none
-        raw.append(reinterpret_cast<const char*>(rgba.data()) + y * width * 4, width * 4);
-    }
+    for (uint32_t y = 0; y < height; ++y)
+        raw += '\0' + std::string(reinterpret_cast<const char*>(rgba.data()) + y * width * 4, width * 4);
     uLongf size = compressBound(raw.size());
     std::string packed(size, '\0');
     compress(reinterpret_cast<Bytef*>(packed.data()), &size, reinterpret_cast<const Bytef*>(raw.data()),
         raw.size());
     packed.resize(size);
     std::string header;
-    Put32be(header, width);
-    Put32be(header, height);
-    header += std::string("\x08\x06\x00\x00\x00", 5); // depth 8, RGBA, deflate, no filter, no interlace
+    Put(header, width, 4, true);
+    Put(header, height, 4, true);
+    header += std::string("\x08\x06\x00\x00\x00", 5); // 8 bits, RGBA, deflate, no filter, no interlace
     std::string out = "\x89PNG\r\n\x1a\n";
     Chunk(out, "IHDR", header);
     Chunk(out, "IDAT", packed);
@@ -60,35 +54,17 @@ std::string Bmp(uint32_t width, uint32_t height, const Pixels& rgba)
 {
     const uint32_t row = (width * 3 + 3) / 4 * 4;
     std::string out = "BM";
-    PutLe(out, 54 + row * height, 4);
-    PutLe(out, 0, 4);
-    PutLe(out, 54, 4); // pixel data offset
-    PutLe(out, 40, 4); // BITMAPINFOHEADER
-    PutLe(out, width, 4);
-    PutLe(out, height, 4); // positive: bottom row first
-    PutLe(out, 1, 2);
-    PutLe(out, 24, 2);
-    for (int i = 0; i < 6; ++i)
-        PutLe(out, i == 1 ? row * height : 0, 4);
+    for (uint32_t field : { 54 + row * height, 0u, 54u, 40u, width, height })
+        Put(out, field, 4, false);
+    Put(out, 1, 2, false); // planes
+    Put(out, 24, 2, false); // bits a pixel
+    out.append(24, '\0'); // no compression, sizes and palette left to the reader
     for (uint32_t y = height; y-- > 0;) {
-        for (uint32_t x = 0; x < width; ++x) {
-            const uint8_t* p = &rgba[(y * width + x) * 4];
-            out += { static_cast<char>(p[2]), static_cast<char>(p[1]), static_cast<char>(p[0]) };
-        }
+        for (uint32_t x = 0; x < width; ++x)
+            for (int channel : { 2, 1, 0 })
+                out += static_cast<char>(rgba[(y * width + x) * 4 + channel]);
         out.append(row - width * 3, '\0');
     }
-    return out;
-}
-
-std::string Tga(uint32_t width, uint32_t height, const Pixels& rgba)
-{
-    std::string out("\0\0\x02\0\0\0\0\0\0\0\0\0", 12); // no id, no palette, uncompressed true colour
-    PutLe(out, width, 2);
-    PutLe(out, height, 2);
-    out += "\x20\x28"; // 32 bits; 8 alpha bits, top-left origin
-    for (size_t i = 0; i < rgba.size(); i += 4)
-        out += { static_cast<char>(rgba[i + 2]), static_cast<char>(rgba[i + 1]), static_cast<char>(rgba[i]),
-            static_cast<char>(rgba[i + 3]) };
     return out;
 }
 
@@ -102,11 +78,6 @@ TempDir::~TempDir()
 {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
-}
-
-std::string TempDir::Path(const std::string& name) const
-{
-    return path_ + "/" + name;
 }
 
 std::string TempDir::Write(const std::string& name, const std::string& bytes) const
