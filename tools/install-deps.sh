@@ -8,11 +8,13 @@ packages=(
   libinih-dev                               # settings.ini
   libcairo2-dev                             # vector drawing: canvases and clippers
   libfreetype-dev libharfbuzz-dev libfontconfig-dev   # text: faces, shaping, installed fonts
+  libfribidi-dev                            # text: right-to-left and mixed-direction lines
   fonts-dejavu-core fonts-kacst             # fonts the tests and the bundled game use (Latin, Arabic)
   libsndfile1-dev                           # sound decoding: WAV, FLAC, Ogg Vorbis, Opus, MP3
   libsamplerate0-dev                        # bench/audio_bench: the mixer's resampler against a sinc one
   libpolyclipping-dev libglu1-mesa-dev      # stroke outlines and polygon tessellation
   libgtest-dev googletest                   # unit tests
+  zlib1g-dev                                # tests: writing the PNG files they decode
   xvfb xauth xdotool x11-utils              # headless X server and real input for script tests
   libx11-dev libxfixes-dev                  # tests: close requests and cursor visibility through Xlib
   valgrind                                  # bench/callgrind.sh: instructions per call

@@ -86,10 +86,20 @@ void Canvas::SetFont(Font* font)
 
 void Canvas::Write(const char* text)
 {
-    // Text is shaped with the font's face; a font without one writes nothing. Faces cannot be
-    // loaded yet, so no text operation exists so far.
-    if (text == nullptr || !font_ || !font_->IsLoaded())
+    if (text == nullptr || !font_ || !font_->Shape(text, shaping_))
         return;
+    const Point start = current;
+    const Bounds& ink = shaping_.ink;
+    // Blanks move the pen but leave nothing to draw.
+    if (!ink.IsEmpty()) {
+        const auto first = static_cast<uint32_t>(glyphs_.size());
+        for (const ShapedGlyph& glyph : shaping_.glyphs)
+            glyphs_.push_back({ glyph.index, start.x + glyph.x, start.y + glyph.y });
+        const Bounds area(start.x + ink.min_x, start.y + ink.min_y, start.x + ink.max_x, start.y + ink.max_y);
+        Record({ Operation::Kind::Text, { first, static_cast<uint32_t>(glyphs_.size()) }, text_color_,
+            text_alpha_, static_cast<float>(font_->GetSize()), {}, KeepFace(font_->Face()), area, {} });
+    }
+    MoveTo(start.x + shaping_.advance, start.y);
 }
 
 void Canvas::Record(Operation operation)
@@ -203,6 +213,14 @@ uint32_t Canvas::KeepImage(Image* image)
     return at->second;
 }
 
+uint32_t Canvas::KeepFace(const std::shared_ptr<const FontFace>& face)
+{
+    const auto [at, added] = face_index_.try_emplace(face.get(), static_cast<uint32_t>(faces_.size()));
+    if (added)
+        faces_.push_back(face);
+    return at->second;
+}
+
 void Canvas::Clear()
 {
     // The versions of the resources let go stay counted, so Version never comes back to a value
@@ -218,6 +236,9 @@ void Canvas::Clear()
     std::unordered_map<const Gradient*, uint32_t>().swap(gradient_index_);
     std::vector<Ref<Image>>().swap(images_);
     std::unordered_map<const Image*, uint32_t>().swap(image_index_);
+    std::vector<std::shared_ptr<const FontFace>>().swap(faces_);
+    std::unordered_map<const FontFace*, uint32_t>().swap(face_index_);
+    std::vector<ShapedGlyph>().swap(glyphs_);
     clip_ = Everywhere();
     ResetPath();
 }

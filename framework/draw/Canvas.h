@@ -1,12 +1,14 @@
 // Canvas: an unbounded surface scripts draw on, kept as retained vector operations (fills,
-// strokes, clips, paints) that replay into cairo whenever a raster is asked for, so it stays
-// sharp at any scale and drawing never rasterises. Each operation captures the style in force
-// when it was recorded; gradients and images stay referenced by the content that uses them.
+// strokes, clips, paints, text) that replay into cairo whenever a raster is asked for, so it
+// stays sharp at any scale and drawing never rasterises. Each operation captures the style in
+// force when it was recorded; gradients, images and font faces stay referenced by the content
+// that uses them. Text is kept as shaped glyphs and drawn from the face's outlines.
 // Fills use the non-zero winding rule. Lines have mitred joins (limit 4) and flat ends.
 // Needs cairo for Blit and Rasterize; callers see only Raster.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -47,7 +49,9 @@ public:
     void SetFont(Font* font, const Color& color, float alpha);
     void SetFont(Font* font, const Color& color);
     void SetFont(Font* font);
-    // UTF-8 text at the current point in the font's colour; nothing without a loaded font.
+    // One line of UTF-8 text, shaped, upright, its baseline starting at the current point and
+    // laid out rightwards, in the font's colour and alpha; the current point moves to its end
+    // (by the shaped advance). Nothing without a loaded font.
     void Write(const char* text);
 
     // Fill the path with the fill colour; the _Preserve forms keep the path for further use.
@@ -92,14 +96,14 @@ public:
 
 private:
     struct Operation {
-        enum class Kind : uint8_t { Fill, FillGradient, Stroke, Clip, PaintColor, PaintImage };
+        enum class Kind : uint8_t { Fill, FillGradient, Stroke, Clip, PaintColor, PaintImage, Text };
         Kind kind;
-        PathRange path;
-        Color color; // Fill, Stroke, PaintColor
-        float alpha; // Fill, Stroke, PaintColor, FillGradient
-        float width; // Stroke
+        PathRange path; // Text: its glyphs, a range of glyphs_
+        Color color; // Fill, Stroke, PaintColor, Text
+        float alpha; // Fill, Stroke, PaintColor, FillGradient, Text
+        float width; // Stroke; Text: the font size in pixels
         Point offset; // PaintImage: the image's top-left corner
-        uint32_t resource; // FillGradient: index in gradients_; PaintImage: in images_
+        uint32_t resource; // FillGradient: index in gradients_; PaintImage: in images_; Text: in faces_
         Bounds area; // what it covers before clipping (no path: everywhere)
         Bounds clip; // the clip region's box when it was recorded
     };
@@ -111,8 +115,10 @@ private:
     void RecordFillGradient(bool preserve);
     uint32_t KeepGradient(Gradient* gradient);
     uint32_t KeepImage(Image* image);
+    uint32_t KeepFace(const std::shared_ptr<const FontFace>& face);
     Bounds AreaOf(const Operation& operation) const;
     void ReplayPaintImage(cairo_t* context, const Operation& operation) const;
+    void ReplayText(cairo_t* context, const Operation& operation) const;
 
     IVideo* video_;
     Color line_color_ { 255, 255, 255 };
@@ -131,6 +137,11 @@ private:
     std::unordered_map<const Gradient*, uint32_t> gradient_index_;
     std::vector<Ref<Image>> images_;
     std::unordered_map<const Image*, uint32_t> image_index_;
+    std::vector<std::shared_ptr<const FontFace>> faces_;
+    std::unordered_map<const FontFace*, uint32_t> face_index_;
+    // The glyphs of every text operation: origins in content space, on the baseline.
+    std::vector<ShapedGlyph> glyphs_;
+    ShapedLine shaping_; // Write's scratch line
     Bounds clip_; // the current clip region's box
     uint64_t version_ = 1; // own changes, plus the versions of resources Clear let go
     mutable uint64_t bounds_version_ = 0;

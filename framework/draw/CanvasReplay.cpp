@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "Vorn/draw/Canvas.h"
+#include "Vorn/text/FontFace.h"
 
 namespace Vorn {
 
@@ -23,43 +24,15 @@ void SetColor(cairo_t* context, const Color& color, float alpha)
     cairo_set_source_rgba(context, color.r / 255.0, color.g / 255.0, color.b / 255.0, UnitAlpha(alpha));
 }
 
-// A cairo surface holding the image's pixels, premultiplied as cairo wants them.
-cairo_surface_t* SurfaceOf(const Image& image)
-{
-    const int width = static_cast<int>(image.Width());
-    const int height = static_cast<int>(image.Height());
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
-    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS)
-        return surface;
-    cairo_surface_flush(surface);
-    unsigned char* rows = cairo_image_surface_get_data(surface);
-    const int stride = cairo_image_surface_get_stride(surface);
-    const uint8_t* from = image.Pixels();
-    for (int y = 0; y < height; ++y) {
-        auto* row = reinterpret_cast<uint32_t*>(rows + static_cast<size_t>(y) * stride);
-        for (int x = 0; x < width; ++x, from += 4) {
-            const uint32_t a = from[3];
-            auto pre = [a](uint32_t c) { return (c * a + 127) / 255; };
-            row[x] = (a << 24) | (pre(from[0]) << 16) | (pre(from[1]) << 8) | pre(from[2]);
-        }
-    }
-    cairo_surface_mark_dirty(surface);
-    return surface;
-}
-
 } // namespace
 
 void Canvas::ReplayPaintImage(cairo_t* context, const Operation& operation) const
 {
     const Image& image = *images_[operation.resource];
-    if (!image.IsLoaded())
+    // The image keeps its premultiplied copy, so painting converts its pixels once, not per raster.
+    cairo_surface_t* surface = image.Surface();
+    if (surface == nullptr)
         return;
-    cairo_surface_t* surface = SurfaceOf(image);
-    // An image cairo cannot hold (too large) is left out rather than spoiling the whole raster.
-    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(surface);
-        return;
-    }
     cairo_pattern_t* pattern = cairo_pattern_create_for_surface(surface);
     // Content space (y up) to image pixels (rows top to bottom) with the top-left corner at the
     // offset, one pixel per unit.
@@ -72,7 +45,33 @@ void Canvas::ReplayPaintImage(cairo_t* context, const Operation& operation) cons
         context, operation.offset.x, operation.offset.y - image.Height(), image.Width(), image.Height());
     cairo_fill(context);
     cairo_pattern_destroy(pattern);
-    cairo_surface_destroy(surface);
+}
+
+void Canvas::ReplayText(cairo_t* context, const Operation& operation) const
+{
+    // Glyph outlines unhinted and grey anti-aliased, so text looks the same at every scale.
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    cairo_set_font_options(context, options);
+    cairo_font_options_destroy(options);
+    cairo_set_font_face(context, faces_[operation.resource]->Drawing());
+    // Font space is y down and content space y up: flipping the font's y keeps glyphs upright.
+    cairo_matrix_t matrix;
+    cairo_matrix_init(&matrix, operation.width, 0.0, 0.0, -operation.width, 0.0, 0.0);
+    cairo_set_font_matrix(context, &matrix);
+    SetColor(context, operation.color, operation.alpha);
+    constexpr uint32_t kBatch = 256;
+    cairo_glyph_t batch[kBatch];
+    for (uint32_t first = operation.path.first; first < operation.path.last; first += kBatch) {
+        const uint32_t count = std::min(kBatch, operation.path.last - first);
+        for (uint32_t i = 0; i < count; ++i) {
+            const ShapedGlyph& glyph = glyphs_[first + i];
+            batch[i] = { glyph.index, glyph.x, glyph.y };
+        }
+        cairo_show_glyphs(context, batch, static_cast<int>(count));
+    }
 }
 
 void Canvas::Blit(cairo_t* context) const
@@ -114,6 +113,9 @@ void Canvas::Blit(cairo_t* context) const
             break;
         case Operation::Kind::PaintImage:
             ReplayPaintImage(context, operation);
+            break;
+        case Operation::Kind::Text:
+            ReplayText(context, operation);
             break;
         }
     }

@@ -59,8 +59,8 @@ bool Meet(const Point& a, const Point& b, const Point& c, const Point& d, Point&
 
 // Removes one corner without cutting any point off: an edge and its neighbours' ends give way to
 // the point where the neighbouring edges meet, choosing the edge that adds least area. False when
-// no edge can go that way.
-bool DropCorner(std::vector<Point>& hull)
+// no edge can go that way. The new corner stays within `lo`..`hi`.
+bool DropCorner(std::vector<Point>& hull, Point lo, Point hi)
 {
     const std::size_t n = hull.size();
     if (n <= 3)
@@ -83,6 +83,8 @@ bool DropCorner(std::vector<Point>& hull)
             || (static_cast<double>(p.x) - b.x) * (b.x - after.x)
                     + (static_cast<double>(p.y) - b.y) * (b.y - after.y)
                 < 0)
+            continue;
+        if (p.x < lo.x || p.y < lo.y || p.x > hi.x || p.y > hi.y)
             continue;
         const double added = std::fabs(Cross(a, p, b)) * 0.5;
         if (added < best) {
@@ -109,9 +111,31 @@ double Area(const std::vector<Point>& polygon)
     return std::fabs(twice) * 0.5;
 }
 
+// The octagon of the box x0..x1, y0..y1 cut by the diagonal lines touching `hull`, in the hull's
+// turning direction, repeated corners removed.
+std::vector<Point> CutBox(const std::vector<Point>& hull, float x0, float y0, float x1, float y1)
+{
+    float sMin = std::numeric_limits<float>::infinity(), sMax = -sMin, dMin = sMin, dMax = -sMin;
+    for (const Point& p : hull) {
+        sMin = std::min(sMin, p.x + p.y), sMax = std::max(sMax, p.x + p.y);
+        dMin = std::min(dMin, p.x - p.y), dMax = std::max(dMax, p.x - p.y);
+    }
+    const Point corners[] = { { sMin - y0, y0 }, { dMax + y0, y0 }, { x1, x1 - dMax }, { x1, sMax - x1 },
+        { sMax - y1, y1 }, { dMin + y1, y1 }, { x0, x0 - dMin }, { x0, sMin - x0 } };
+    std::vector<Point> octagon;
+    for (const Point& p : corners)
+        if (octagon.empty() || p.x != octagon.back().x || p.y != octagon.back().y)
+            octagon.push_back(p);
+    if (octagon.size() > 1 && octagon.front().x == octagon.back().x && octagon.front().y == octagon.back().y)
+        octagon.pop_back();
+    return octagon;
+}
+
 } // namespace
 
-std::vector<Point> CheapestOutline(const std::vector<Point>& points, uint32_t limit)
+// `lo` and `hi` bound where a corner may go: the texture's own area, as texture coordinates
+// beyond it make the device refuse the whole draw.
+std::vector<Point> CheapestOutline(const std::vector<Point>& points, uint32_t limit, Point lo, Point hi)
 {
     std::vector<Point> hull = Hull(points);
     if (hull.size() < 3)
@@ -122,16 +146,23 @@ std::vector<Point> CheapestOutline(const std::vector<Point>& points, uint32_t li
     }
     std::vector<Point> best = { { x0, y0 }, { x1, y0 }, { x1, y1 }, { x0, y1 } };
     double bestCost = Area(best) + 2.0 * RasterShape::kTrianglePixels;
-    while (hull.size() > 4) {
-        if (hull.size() <= limit) {
-            const double cost
-                = Area(hull) + static_cast<double>(hull.size() - 2) * RasterShape::kTrianglePixels;
-            if (cost < bestCost) {
-                bestCost = cost;
-                best = hull;
-            }
+    const auto consider = [&](const std::vector<Point>& candidate) {
+        if (candidate.size() < 3 || candidate.size() > limit)
+            return;
+        const double cost
+            = Area(candidate) + static_cast<double>(candidate.size() - 2) * RasterShape::kTrianglePixels;
+        if (cost < bestCost) {
+            bestCost = cost;
+            best = candidate;
         }
-        if (!DropCorner(hull))
+    };
+    // The box with its corners cut at 45 degrees: always inside the box, and close to the hull of
+    // round shapes, where removing corners one at a time can wander off.
+    if (limit >= 8)
+        consider(CutBox(hull, x0, y0, x1, y1));
+    while (hull.size() > 4) {
+        consider(hull);
+        if (!DropCorner(hull, lo, hi))
             break;
     }
     return best;
@@ -280,7 +311,9 @@ RasterShape RasterShape::Measure(const Raster& raster, uint32_t border)
         }
     }
     const Point offset { static_cast<float>(border), static_cast<float>(border) };
-    const std::vector<Point> outline = CheapestOutline(drawn, kMaxOutline);
+    const Point lo { -offset.x, -offset.y };
+    const Point hi { static_cast<float>(w) + offset.x, static_cast<float>(h) + offset.y };
+    const std::vector<Point> outline = CheapestOutline(drawn, kMaxOutline, lo, hi);
     if (outline.size() >= 3) {
         shape.outlineCount = static_cast<uint32_t>(outline.size());
         for (uint32_t i = 0; i < shape.outlineCount; ++i)

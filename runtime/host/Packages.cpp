@@ -9,8 +9,10 @@ int tolua_timer_open(lua_State* L);
 int tolua_debug_open(lua_State* L);
 int tolua_point_open(lua_State* L);
 int tolua_color_open(lua_State* L);
+int tolua_image_open(lua_State* L);
 int tolua_canvas_open(lua_State* L);
 int tolua_clipper_open(lua_State* L);
+int tolua_font_open(lua_State* L);
 int tolua_sprite_open(lua_State* L);
 int tolua_layer_open(lua_State* L);
 int tolua_camera_open(lua_State* L);
@@ -29,27 +31,27 @@ namespace {
 
 using PackageOpen = int (*)(lua_State*);
 
-// Start-up order. The places still commented out are filled as their areas arrive.
+// Start-up order.
 constexpr PackageOpen kPackages[] = {
-    tolua_timer_open,  // 1: Timer
-    tolua_debug_open,  // 2: the debug package (DEBUG, open_url, stroke, fill)
-    tolua_point_open,  // 3: Point
-    tolua_color_open,  // 4: Color and the named colours
-    tolua_input_open,  // 5: the input constants and the LuaInputDevice base class
-    tolua_system_open, // 6: the system module with the DEV_* constants
-    // 7: Image with IMG_FORMAT_*
-    tolua_canvas_open, // 8: LinearGradient and Canvas
-    tolua_clipper_open, // 9: Clipper
-    // 10: Font
-    tolua_sprite_open,     // 11: Sprite
-    tolua_layer_open,      // 12: Layer
-    tolua_camera_open,     // 13: Camera
-    tolua_display_open,    // 14: DisplayMode and Display
-    tolua_scenenode_open,  // 15: SceneNode with BM_*
-    tolua_viewport_open,   // 16: Viewport
-    tolua_devices_open,    // 17: Keyboard, then Mouse, then Joystick
-    tolua_audio_open,      // 18: AudioMode and Audio
-    tolua_sound_open,      // 19: Sound and Music
+    tolua_timer_open,     // 1: Timer
+    tolua_debug_open,     // 2: the debug package (DEBUG, open_url, stroke, fill)
+    tolua_point_open,     // 3: Point
+    tolua_color_open,     // 4: Color and the named colours
+    tolua_input_open,     // 5: the input constants and the LuaInputDevice base class
+    tolua_system_open,    // 6: the system module with the DEV_* constants
+    tolua_image_open,     // 7: Image with IMG_FORMAT_*
+    tolua_canvas_open,    // 8: LinearGradient and Canvas
+    tolua_clipper_open,   // 9: Clipper
+    tolua_font_open,      // 10: Font
+    tolua_sprite_open,    // 11: Sprite
+    tolua_layer_open,     // 12: Layer
+    tolua_camera_open,    // 13: Camera
+    tolua_display_open,   // 14: DisplayMode and Display
+    tolua_scenenode_open, // 15: SceneNode with BM_*
+    tolua_viewport_open,  // 16: Viewport
+    tolua_devices_open,   // 17: Keyboard, then Mouse, then Joystick
+    tolua_audio_open,     // 18: AudioMode and Audio
+    tolua_sound_open,     // 19: Sound and Music
 };
 
 }  // namespace
