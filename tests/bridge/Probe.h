@@ -1,36 +1,32 @@
-// Probe: a test-only bound class that exercises the binding conventions through generated glue:
-// a live-object counter for ownership, overloads, number/boolean conversions and a callback
-// property built with VORN_CALLBACK_PROPERTY.
+// Probe: a test-only bound class with a callback property built with VORN_CALLBACK_PROPERTY, fired
+// through the engine's one calling protocol.
 #pragma once
 
 #include <lua.hpp>
+#include <tolua++.h>
 
+#include "bridge/Callback.h"
 #include "bridge/LuaRef.h"
 
 class Probe {
 public:
-    Probe() { ++live; }
-    explicit Probe(double v)
-        : value(v)
-    {
-        ++live;
-    }
-    virtual ~Probe() { --live; }
-    Probe(const Probe&) = delete;
-    Probe& operator=(const Probe&) = delete;
-
-    static int Live() { return live; }
-    // Overloads registered (), (n), (n, flag): each returns its own number.
-    int Pick() { return 0; }
-    int Pick(double) { return 1; }
-    int Pick(double, bool) { return 2; }
-    bool Echo(bool flag) { return flag; }
-    int Truncate(int n) { return n; }
     // Calls on_event with this probe; Ask reads its result as a boolean.
-    void Fire(lua_State* L);
-    bool Ask(lua_State* L);
+    void Fire(lua_State* L)
+    {
+        bridge::CallSlot(L, onEvent, [this](lua_State* S) { return Push(S); });
+    }
+    bool Ask(lua_State* L)
+    {
+        return bridge::CallSlot(
+            L, onEvent, [this](lua_State* S) { return Push(S); }, true);
+    }
 
-    double value = 0;
     bridge::LuaRef onEvent;
-    static inline int live = 0;
+
+private:
+    int Push(lua_State* L)
+    {
+        tolua_pushusertype(L, this, "Probe");
+        return 1;
+    }
 };

@@ -46,30 +46,14 @@ int ScriptFixture::ErrorHandler(lua_State* L)
     return 1;
 }
 
-std::string ScriptFixture::Call(int loadStatus)
-{
-    std::string error;
-    if (loadStatus != 0) {
-        error = lua_tostring(L, -1);
-    } else if (lua_pcall(L, 0, 0, bridge::kErrorHandlerIndex) != 0) {
-        const char* text = lua_tostring(L, -1);
-        error = text != nullptr ? text : "(error value without text)";
-    } else {
-        return error;
-    }
-    lua_pop(L, 1);
-    return error;
-}
-
-std::string ScriptFixture::RunFile(const char* relativePath)
-{
-    const std::string path = std::string(VORN_SOURCE_DIR) + "/" + relativePath;
-    return Call(luaL_loadfile(L, path.c_str()));
-}
-
 std::string ScriptFixture::Run(const char* chunk)
 {
-    return Call(luaL_loadstring(L, chunk));
+    if (luaL_loadstring(L, chunk) == 0 && lua_pcall(L, 0, 0, bridge::kErrorHandlerIndex) == 0)
+        return "";
+    const char* text = lua_tostring(L, -1);
+    const std::string error = text != nullptr ? text : "(error value without text)";
+    lua_pop(L, 1);
+    return error;
 }
 
 double ScriptFixture::Number(const char* global)

@@ -1,7 +1,8 @@
-// ScriptFixture: a test-only stand-in for the host's script start-up. It builds the Lua state the
-// way the host does (collector stopped, standard libraries, tolua, every package in the table,
-// collector restarted, an error handler at stack index 1, ScriptState set) and runs Lua test
-// files from the source tree, which print their failures and raise when any check failed.
+// ScriptFixture: the in-process unit tests' stand-in for the host's script start-up. It builds the
+// Lua state the way the host does (collector stopped, standard libraries, tolua, every package in
+// the table, collector restarted, an error handler at stack index 1, ScriptState set) and runs
+// chunks on it; the handler records what reached it. Script suites run through the binary instead
+// (LuaSuite.h).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,12 +15,11 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Runs a Lua file given relative to the source tree; returns "" or the error text.
-    std::string RunFile(const char* relativePath);
     // Runs a chunk of Lua; returns "" or the error text.
     std::string Run(const char* chunk);
-    // A global read as a number / as a boolean.
+    // A global read as a number.
     double Number(const char* global);
+    // A global read as a boolean.
     bool Boolean(const char* global);
     // Closes the state now (collecting every Lua-owned object), as the host's finalisation does.
     void CloseState();
@@ -29,6 +29,5 @@ protected:
     std::vector<std::string> handled;
 
 private:
-    std::string Call(int loadStatus);
     static int ErrorHandler(lua_State* L);
 };

@@ -1,147 +1,127 @@
-// The game window through the real binary on SDL's dummy video with the test plugins: the two
-// create forms and the window they make, create's failure paths, destroy, the callbacks inside
-// create and the end of the run when the window goes.
+// The game window and its modes through the real binary on SDL's dummy video, with the test
+// plugins for what a real device does not do on demand: refusing modes, listing given modes,
+// failing to list them.
 #include <gtest/gtest.h>
 
-#include "DisplayGame.h"
+#include "GameRun.h"
+#include "LogMatch.h"
 
 namespace {
 
-using namespace displaytest;
-using vorntest::ContainsInOrder;
-using vorntest::ContainsRun;
-using vorntest::GameFolder;
-using vorntest::LacksLine;
-using vorntest::LinesFrom;
+using namespace vorntest;
 
-// Destroys the window from the first timer tick, so that the main loop runs a few frames.
-constexpr const char* kDestroySoon = "ender = Timer()\n"
-                                     "ender.on_tick = function() display:destroy() end\n"
-                                     "ender:start(1)\n";
-
-TEST(DisplayWindow, TheNumericFormOpensAFramedWindowAtTheOriginAndBindsTheInputDevices)
+// Runs `main` with the test plugins and `config` as testplugins.cfg; returns the recorded calls
+// that start with `kind` or `other` ("video ", "input Bind"), the run in *run.
+Lines Calls(const std::string& main, const std::string& kind, RunResult* run, const std::string& config = "",
+    const std::string& answer = "ok", const std::string& other = "\n")
 {
     GameFolder game;
-    DisplayGame(game, std::string("print(display:create('Game', 640, 480, 32, true))\n") + kDestroySoon);
-    const auto run = game.Run();
-    ASSERT_EQ(0, run.exitCode) << run.Describe();
-    EXPECT_EQ("true\n", run.out);
-    const Lines video = CallsOf(game, "video ");
-    // Refresh 60 by default. The native window is the client area: 640x480 at (4, 23) inside an
-    // outer window of 648x507 at (0, 0). It is shown after the mode is set, then painted.
-    EXPECT_TRUE(ContainsRun(video,
-        { "video SetMode window 640x480x32@60 windowed", "video Window 640x480 at 4,23 hidden", "video Ready",
-            "video GetMode", "video Window 640x480 at 4,23 shown", "video BeginFrame", "video Clear 0 0 0",
-            "video EndFrame" }));
-    EXPECT_TRUE(ContainsInOrder(CallsOf(game, "input Bind"),
-        { "input Bind window 116 0 1", "input Bind window 117 0 1", "input Bind window 118 0 1" }));
-    // Frames ran until the timer destroyed the window, then the run ended normally.
-    EXPECT_TRUE(ContainsInOrder(run.log, { "[vorn] entering main loop", "[vorn] finalization started." }));
-    EXPECT_EQ("[vorn] all interfaces released. Exitting.", run.log.back());
-    EXPECT_TRUE(ContainsInOrder(video,
-        { "video Update", "video Ready", "video BeginFrame", "video EndFrame", "video ReleaseDevice 101" }));
+    game.UseTestPluginsAsDefaults();
+    game.Write("testplugins.cfg", config);
+    game.WriteScript("main.lua", main);
+    *run = game.Run(RunOptions().Env("VORN_MESSAGEBOX", answer));
+    Lines selected;
+    for (const auto& line : game.ReadLines("testplugins.calls"))
+        if (line.rfind(kind, 0) == 0 || line.rfind(other, 0) == 0)
+            selected.push_back(line);
+    return selected;
 }
 
-TEST(DisplayWindow, AFullScreenModeGivesTheWindowTheModesSizeAndTheModeFormBindsNothing)
+// A window made by `create` that the first timer tick destroys, so that the main loop runs a frame.
+std::string InWindow(const std::string& create = "display:create('Game', 640, 480, 32, true)\n")
 {
-    GameFolder game;
-    DisplayGame(game,
-        "local mode = DisplayMode()\n"
-        "mode.width, mode.height, mode.depth, mode.refresh = 800, 600, 16, 75\n"
-        "print(display:create('Full', mode))\n"
-        "display:destroy()\n");
-    const auto run = game.Run();
-    ASSERT_EQ(0, run.exitCode) << run.Describe();
-    EXPECT_EQ("true\n", run.out);
-    // The outer window is 800x600 at (0, 0). The test plugin does not switch the native window to
-    // full screen, so the layer still frames it: its client area is 792x573 at (4, 23).
-    EXPECT_TRUE(ContainsRun(CallsOf(game, "video "),
-        { "video SetMode window 800x600x16@75 fullscreen", "video Window 792x573 at 4,23 hidden" }));
-    EXPECT_TRUE(CallsOf(game, "input Bind").empty());
+    return create + "ender = Timer(); ender.on_tick = function() display:destroy() end; ender:start(1)\n";
 }
 
-TEST(DisplayWindow, ATitleCanBeUsedOnceAndAnEmptyOneIsRefused)
+// Where the window goes and what a frame is, a real X server shows (DisplayX11Test.cpp); what the
+// device is asked for and which devices are bound, the test plugins tell.
+TEST(DisplayWindow, TheNumericFormAsksForRefresh60AndBindsTheInputDevicesTheModeFormDoesNot)
 {
-    GameFolder game;
-    DisplayGame(game,
-        "print(display:create('Game', 320, 240, 32, true))\n"
-        "display:destroy()\n"
-        "print(display:create('GAME', 320, 240, 32, true))\n"
-        "print(display:create('', 320, 240, 32, true))\n"
-        "print(display:create('Game 2', 320, 240, 32, true))\n"
-        "display:destroy()\n");
-    const auto run = game.Run();
-    ASSERT_EQ(0, run.exitCode) << run.Describe();
-    EXPECT_EQ("true\nfalse\nfalse\ntrue\n", run.out);
-    // Class names compare without regard to case, as the window classes they stand for.
-    EXPECT_TRUE(ContainsInOrder(
-        run.log, { "1410: Could not register window class", "87: Could not register window class" }));
+    RunResult run;
+    EXPECT_TRUE(SameLines(Calls(InWindow(), "video SetMode", &run, "", "ok", "input Bind"),
+        { "video SetMode window 640x480x32@60 windowed", "input Bind window 116 0 1",
+            "input Bind window 117 0 1", "input Bind window 118 0 1" }));
+    EXPECT_TRUE(SameLines(Calls(InWindow("local m = DisplayMode()\n"
+                                         "m.width, m.height, m.depth, m.refresh = 800, 600, 16, 75\n"
+                                         "display:create('Full', m)\n"),
+                              "video SetMode", &run, "", "ok", "input Bind"),
+        { "video SetMode window 800x600x16@75 fullscreen" }));
 }
 
-TEST(DisplayWindow, ARefusedModeDestroysTheWindowAndFreesItsTitle)
+TEST(DisplayWindow, ATitleIsUsedOnceRegardlessOfCaseAndARefusedModeFreesIt)
 {
-    GameFolder game;
-    DisplayGame(game,
-        "display.on_destroy = function() print('on_destroy') end\n"
-        "print(display:create('Game', 320, 240, 32, true))\n"
-        "print(display:get_title(), display:destroy())\n"
-        // The plugin takes the mode from now on; the title's class was removed, so it works again.
-        "local config = io.open('testplugins.cfg', 'w')\n"
-        "config:write('video.geometry = yes\\n')\n"
-        "config:close()\n"
-        "print(display:create('Game', 320, 240, 32, true))\n"
-        "display:destroy()\n",
-        "video.setmode = fail\n");
-    const auto run = game.Run();
-    ASSERT_EQ(0, run.exitCode) << run.Describe();
-    EXPECT_EQ("on_destroy\nfalse\nnil\tfalse\ntrue\non_destroy\n", run.out);
-    EXPECT_TRUE(ContainsRun(run.log, { "Could not set display mode", "Window already destroyed" }));
+    RunResult run;
+    const Lines video
+        = Calls("display.on_destroy = function() print('on_destroy') end\n"
+                "print(display:create('Game', 320, 240, 32, true), display:get_title())\n"
+                // From now on the plugin takes the mode; the title can be used again.
+                "local config = io.open('testplugins.cfg', 'w') config:write('') config:close()\n"
+                "print(display:create('Game', 320, 240, 32, true))\n"
+                "print(display:create('GAME', 320, 240, 32, true), display:create('', 320, 240, 32, true))\n"
+                "display:destroy()\n",
+            "video Update", &run, "video.setmode = fail\n");
+    EXPECT_EQ("on_destroy\nfalse\tnil\ntrue\nfalse\tfalse\non_destroy\n", run.out);
+    EXPECT_TRUE(ContainsInOrder(run.log,
+        { "Could not set display mode", "1410: Could not register window class",
+            "87: Could not register window class" }));
+    EXPECT_TRUE(video.empty()) << "destroyed before the main loop: no frame ran";
 }
 
-TEST(DisplayWindow, DestroyCallsOnDestroyOnceAndEndsTheRunBeforeAnyFrame)
+TEST(DisplayMode, SetModeNeedsTheCurrentModeAndAWindow)
 {
-    GameFolder game;
-    DisplayGame(game,
-        "display.on_destroy = function(d) print('on_destroy', d == display) end\n"
-        "display:create('Game', 320, 240, 32, true)\n"
-        "print(display:destroy())\n"
-        "print(display:destroy())\n");
-    const auto run = game.Run();
-    ASSERT_EQ(0, run.exitCode) << run.Describe();
-    EXPECT_EQ("on_destroy\ttrue\ntrue\nfalse\n", run.out);
-    EXPECT_TRUE(ContainsRun(run.log,
-        { "Window already destroyed", "[vorn] entering main loop", "[vorn] finalization started." }));
-    EXPECT_TRUE(LacksLine(CallsOf(game, "video "), "video Update"));
-    // The video device lets go of the window before the window is freed.
-    EXPECT_TRUE(ContainsInOrder(CallsOf(game, "video "), { "video SetMode window 320x240x32@60 windowed",
-        "video ForgetWindow window", "video ReleaseDevice 101" }));
+    const std::string main
+        = "local m = DisplayMode()\nm.width, m.height = 640, 480\nprint(display:set_mode(m))\n";
+    for (const auto& [config, line] : { std::pair { "", "[vorn]: cannot get current display mode" },
+             std::pair {
+                 "video.mode = 640x480x32@60 windowed\n", "[vorn] set_mode: failed to resize window" } }) {
+        RunResult run;
+        Calls(main, "", &run, config);
+        EXPECT_EQ("false\n", run.out);
+        EXPECT_TRUE(ContainsRun(run.log, { line, "[vorn] entering main loop" }));
+    }
 }
 
-TEST(DisplayWindow, AnErrorInOnCreateIsReportedAndCreateGoesOn)
+TEST(DisplayMode, EveryReadOfModesListsTheDeviceAfreshAndAFailedListingIsLogged)
 {
-    GameFolder game;
-    DisplayGame(game,
-        "display.on_create = function()\n"
-        "  error('broken on_create')\n"
-        "end\n"
-        "print(display:create('Game', 320, 240, 32, true))\n"
-        "display:destroy()\n");
-    const auto run = game.Run(Answer("ok"));
-    ASSERT_EQ(0, run.exitCode) << run.Describe();
-    EXPECT_EQ("true\n", run.out);
-    EXPECT_TRUE(ContainsRun(run.log,
-        { "Scripts/main.lua:2: broken on_create", "Backtrace:", "0. 'error' C function",
-            "1. Call on line 2 from Lua function defined in 'Scripts/main.lua' on line 1",
-            "2. 'create' C function", "3. Call on line 4 from Main chunk" }));
-    ASSERT_EQ(1u, run.Boxes().size());
-    EXPECT_EQ(
-        "Scripts/main.lua:2: broken on_create\nPress OK to continue, Cancel to exit", run.Boxes()[0].text);
+    RunResult run;
+    const Lines calls = Calls("local function show(list)\n"
+                              "  local text = {}\n"
+                              "  for i, m in ipairs(list) do\n"
+                              "    text[i] = m.width .. 'x' .. m.height .. 'x' .. m.depth .. '@' .. "
+                              "m.refresh .. (m.windowed and 'w' or 'f')\n"
+                              "  end\n"
+                              "  print(#list, table.concat(text, ' '))\n"
+                              "end\n"
+                              "local a, b = display.modes, display.modes\n"
+                              "print(a ~= b, a[1] ~= b[1], tolua.type(a[1]))\n"
+                              "a[1].width = 1\n"
+                              "show(b)\n"
+                              "local config = io.open('testplugins.cfg', 'a') "
+                              "config:write('video.enumeratemodes = fail\\n') config:close()\n"
+                              "show(display.modes)\n",
+        "video EnumerateModes", &run, "video.modes = 640x480x32@60 windowed; 800x600x16@75 fullscreen\n");
+    // What was listed before the failure is kept.
+    EXPECT_EQ("true\ttrue\tDisplayMode\n2\t640x480x32@60w 800x600x16@75f\n2\t640x480x32@60w 800x600x16@75f\n",
+        run.out);
+    EXPECT_TRUE(
+        ContainsRun(run.log, { "[vorn] EnumerateDisplayModes failed.", "[vorn] entering main loop" }));
+    // The display names its device by the handle it was opened with.
+    EXPECT_TRUE(SameLines(
+        calls, { "video EnumerateModes 101", "video EnumerateModes 101", "video EnumerateModes 101" }));
+}
 
-    // Cancel ends the process from inside create, with the usual finalisation.
-    const auto cancelled = game.Run(Answer("cancel"));
-    ASSERT_EQ(0, cancelled.exitCode) << cancelled.Describe();
-    EXPECT_EQ("", cancelled.out);
-    EXPECT_EQ("exitting...", cancelled.log.back());
+TEST(DisplayMode, TheErrorBoxShowsAFullScreenGameInAWindowAndReturnsOnOk)
+{
+    const std::string main = "display:create('Game', 800, 600, 32, false)\nError('shown over a window')\n"
+                             "print('after the box')\ndisplay:destroy()\n";
+    const std::string full = "video SetMode window 800x600x32@60 fullscreen";
+    const std::string windowed = "video SetMode window 800x600x32@60 windowed";
+    RunResult run;
+    EXPECT_TRUE(SameLines(Calls(main, "video SetMode", &run), { full, windowed, full }));
+    EXPECT_EQ("after the box\n", run.out);
+    // Cancel ends the run in the window: full screen is not restored.
+    EXPECT_TRUE(SameLines(Calls(main, "video SetMode", &run, "", "cancel"), { full, windowed }));
+    EXPECT_EQ("", run.out);
 }
 
 } // namespace

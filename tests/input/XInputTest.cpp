@@ -1,28 +1,23 @@
 // The input devices against a real X server with the SDL plugins: keys, buttons, motion and wheel
-// from xdotool reach the callbacks with the right codes, the cursor reads in display coordinates
-// whatever the client size, set_cursor_pos places it, and hide/show nest. The script reports to
-// events.txt, which the test watches.
+// from xdotool reach the callbacks with their codes, is_down follows a held key, the cursor reads
+// in display coordinates whatever the client size, set_cursor_pos places it, hide/show nest.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <functional>
 #include <sstream>
-#include <thread>
 
 #include "CursorImage.h"
-#include "GameRun.h"
+#include "LogMatch.h"
 #include "XSession.h"
 
 namespace {
 
-using namespace std::chrono_literals;
+using namespace vorntest;
 
-constexpr const char* kScript = R"(Out = io.open("events.txt", "a")
-local function say(...)
-    Out:write(table.concat({...}, " "), "\n")
-    Out:flush()
-end
+// Prints what reaches the callbacks, and once per frame is_down(KEY_A) and the cursor when they
+// change (is_up too). S places the cursor at (0, 0), H hides it twice and shows it once, V shows it.
+constexpr const char* kScript
+    = R"(local function say(...) print(table.concat({...}, " ")) io.stdout:flush() end
 assert(display:create("input x", 640, 480, 32, true))
 keyboard.on_press = function(c)
     say("press", c)
@@ -39,177 +34,100 @@ local x, y, aDown
 Watch = Timer()
 Watch.on_tick = function()
     local down, code = keyboard:is_down(KEY_A)
-    if down ~= aDown then
-        aDown = down
-        say("down", tostring(down), code)
-    end
-    if mouse.xaxis ~= x or mouse.yaxis ~= y then
-        x, y = mouse.xaxis, mouse.yaxis
-        say("pos", x, y)
-    end
+    if down ~= aDown then aDown = down say("down", tostring(down), tostring((keyboard:is_up(KEY_A))), code) end
+    if mouse.xaxis ~= x or mouse.yaxis ~= y then x, y = mouse.xaxis, mouse.yaxis say("pos", x, y) end
 end
 Watch:start(1, true)
-say("ready")
 )";
 
-class XInput : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        game.UseSdlPluginsAsDefaults();
-        game.WriteScript("main.lua", kScript);
-        run = std::make_unique<vorntest::RunningGame>(
-            game, server.Options().Env("VORN_MESSAGEBOX", "cancel"));
-        ASSERT_TRUE(run->WaitForLog("entering main loop")) << game.Read("vorn.log");
-        window = server.FindWindow("input x");
-        ASSERT_NE(0u, window);
-        ASSERT_TRUE(Xdo("windowfocus --sync " + Id()));
-        ASSERT_TRUE(WaitFor([](const std::string& line) { return line.rfind("pos ", 0) == 0; }));
-    }
-
-    void TearDown() override
-    {
-        if (window != 0)
-            server.RequestClose(window);
-        const auto result = run->Finish();
-        EXPECT_EQ(0, result.exitCode) << result.Describe();
-        EXPECT_EQ("[vorn] all interfaces released. Exitting.", result.log.empty() ? "" : result.log.back());
-    }
-
-    std::string Id() const { return std::to_string(window); }
-    bool Xdo(const std::string& arguments, std::string* output = nullptr)
-    {
-        return server.XdoTool(arguments, output);
-    }
-
-    // Waits until a line of events.txt written after the previous wait satisfies `match`.
-    bool WaitFor(const std::function<bool(const std::string&)>& match, std::chrono::milliseconds timeout = 5s)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + timeout;
-        do {
-            const auto lines = game.ReadLines("events.txt");
-            for (; seen < lines.size(); ++seen) {
-                if (match(lines[seen])) {
-                    ++seen;
-                    return true;
-                }
-            }
-            std::this_thread::sleep_for(10ms);
-        } while (std::chrono::steady_clock::now() < deadline);
-        return false;
-    }
-    bool WaitForLine(const std::string& text)
-    {
-        return WaitFor([&text](const std::string& line) { return line == text; });
-    }
+TEST(XInput, KeysButtonsMotionAndTheWheelReachTheCallbacksAndTheCursorReadsAndHides)
+{
+    XServer server;
+    GameFolder game;
+    game.UseSdlPluginsAsDefaults();
+    game.WriteScript("main.lua", kScript);
+    RunningGame run(game, server.Options().Env("VORN_MESSAGEBOX", "cancel"));
+    ASSERT_TRUE(run.WaitForLog("entering main loop"));
+    const unsigned long window = server.FindWindow("input x");
+    const std::string id = std::to_string(window);
+    // Waits until a line printed after the one the previous wait found satisfies `match`.
+    size_t seen = 0;
+    auto Next = [&](const std::function<bool(const std::string&)>& match) {
+        return WaitUntil([&] {
+            const Lines lines = run.Printed();
+            for (; seen < lines.size(); ++seen)
+                if (match(lines[seen]))
+                    return ++seen > 0;
+            return false;
+        });
+    };
+    auto Line = [&](const std::string& text) {
+        return Next([&text](const std::string& line) { return line == text; });
+    };
     // Moves the pointer to a client point and waits for the script to read (x, y), within one unit.
-    bool PointerReads(int clientX, int clientY, int x, int y)
-    {
-        Xdo("mousemove --window " + Id() + " " + std::to_string(clientX) + " " + std::to_string(clientY));
-        return WaitFor([x, y](const std::string& line) {
+    auto PointerReads = [&](int clientX, int clientY, int x, int y) {
+        server.XdoTool(
+            "mousemove --window " + id + " " + std::to_string(clientX) + " " + std::to_string(clientY));
+        return Next([x, y](const std::string& line) {
             std::istringstream in(line);
             std::string word;
             int gotX = 0, gotY = 0;
             return (in >> word >> gotX >> gotY) && word == "pos" && std::abs(gotX - x) <= 1
                 && std::abs(gotY - y) <= 1;
         });
+    };
+    ASSERT_TRUE(window != 0 && server.XdoTool("windowfocus --sync " + id));
+    ASSERT_TRUE(Next([](const std::string& line) { return line.rfind("pos ", 0) == 0; }));
+
+    auto gives = [&](const std::string& action, const std::string& first, const std::string& second) {
+        server.XdoTool(action);
+        return Line(first) && Line(second);
+    };
+    EXPECT_TRUE(gives("key Escape", "press 1", "release 1"));
+    EXPECT_TRUE(gives("key a", "press 45", "release 45"));
+    EXPECT_TRUE(gives("key space", "press 72", "release 72"));
+    EXPECT_TRUE(gives("keydown a", "press 45", "down true false 45"));
+    EXPECT_TRUE(gives("keyup a", "release 45", "down false true 45"));
+    server.XdoTool("mousemove --window " + id + " 100 100");
+    EXPECT_TRUE(gives("click 1", "mpress 108", "mrelease 108"));
+    EXPECT_TRUE(gives("click 3", "mpress 110", "mrelease 110"));
+    for (const auto& [action, line] : { std::pair { "mousemove_relative 5 0", "move 5 0" },
+             std::pair { "click 4", "wheel 120" }, std::pair { "click 5", "wheel -120" } }) {
+        server.XdoTool(action);
+        EXPECT_TRUE(Line(line)) << action;
     }
-
-    vorntest::XServer server;
-    vorntest::GameFolder game;
-    std::unique_ptr<vorntest::RunningGame> run;
-    unsigned long window = 0;
-    size_t seen = 0;
-};
-
-TEST_F(XInput, KeysReachOnPressAndOnReleaseWithTheirCodes)
-{
-    Xdo("key Escape");
-    EXPECT_TRUE(WaitForLine("press 1"));
-    EXPECT_TRUE(WaitForLine("release 1"));
-    Xdo("key a");
-    EXPECT_TRUE(WaitForLine("press 45"));
-    EXPECT_TRUE(WaitForLine("release 45"));
-    Xdo("key space");
-    EXPECT_TRUE(WaitForLine("press 72"));
-    EXPECT_TRUE(WaitForLine("release 72"));
-}
-
-TEST_F(XInput, IsDownFollowsAHeldKey)
-{
-    // The first frames reported "down false 45" before the set-up's wait.
-    Xdo("keydown a");
-    EXPECT_TRUE(WaitForLine("down true 45"));
-    Xdo("keyup a");
-    EXPECT_TRUE(WaitForLine("down false 45"));
-}
-
-TEST_F(XInput, ButtonsMotionAndWheelReachTheMouse)
-{
-    Xdo("mousemove --window " + Id() + " 100 100");
-    Xdo("click 1");
-    EXPECT_TRUE(WaitForLine("mpress 108"));
-    EXPECT_TRUE(WaitForLine("mrelease 108"));
-    Xdo("click 3");
-    EXPECT_TRUE(WaitForLine("mpress 110"));
-    EXPECT_TRUE(WaitForLine("mrelease 110"));
-    Xdo("mousemove_relative 5 0");
-    EXPECT_TRUE(WaitForLine("move 5 0"));
-    Xdo("click 4");
-    EXPECT_TRUE(WaitForLine("wheel 120"));
-    Xdo("click 5");
-    EXPECT_TRUE(WaitForLine("wheel -120"));
-}
-
-TEST_F(XInput, TheCursorReadsInDisplayCoordinates)
-{
+    // The cursor reads in display coordinates whatever the client size, set_cursor_pos places it,
+    // and hides nest.
     EXPECT_TRUE(PointerReads(0, 0, -320, 240));
     EXPECT_TRUE(PointerReads(320, 240, 0, 0));
     EXPECT_TRUE(PointerReads(639, 479, 320, -240));
-}
-
-TEST_F(XInput, TheCursorKeepsTheModesUnitsInADoubledClientArea)
-{
-    // At the screen's corner, so that the whole doubled client area is on the 1280x1024 screen.
-    ASSERT_TRUE(Xdo("windowmove --sync " + Id() + " 0 0"));
-    ASSERT_TRUE(Xdo("windowsize --sync " + Id() + " 1280 960"));
-    EXPECT_TRUE(PointerReads(0, 0, -320, 240));
-    EXPECT_TRUE(PointerReads(640, 480, 0, 0));
-    EXPECT_TRUE(PointerReads(1279, 959, 320, -240));
-}
-
-TEST_F(XInput, SetCursorPosPlacesTheCursorAtTheClientCentre)
-{
-    Xdo("mousemove --window " + Id() + " 10 10");
-    Xdo("key s");
-    ASSERT_TRUE(WaitForLine("placed"));
+    // set_cursor_pos(0, 0) places it at the client area's centre.
+    server.XdoTool("key s");
+    ASSERT_TRUE(Line("placed"));
     std::string geometry, location;
-    ASSERT_TRUE(Xdo("getwindowgeometry --shell " + Id(), &geometry));
-    ASSERT_TRUE(Xdo("getmouselocation --shell", &location));
+    ASSERT_TRUE(server.XdoTool("getwindowgeometry --shell " + id, &geometry)
+        && server.XdoTool("getmouselocation --shell", &location));
     auto value = [](const std::string& text, const std::string& key) {
-        const auto at = text.find(key + "=");
-        return at == std::string::npos ? -1 : std::atoi(text.c_str() + at + key.size() + 1);
+        return std::atoi(text.c_str() + text.find(key + "=") + key.size() + 1);
     };
     EXPECT_EQ(value(geometry, "X") + 320, value(location, "X")) << geometry << "\n" << location;
     EXPECT_EQ(value(geometry, "Y") + 240, value(location, "Y")) << geometry << "\n" << location;
-}
-
-TEST_F(XInput, HidingNestsTwoHidesNeedTwoShows)
-{
-    Xdo("mousemove --window " + Id() + " 200 200");
-    ASSERT_TRUE(PointerReads(200, 200, -120, 40));
+    // Doubled, at the screen's corner so that the whole client area is on the 1280x1024 screen.
+    ASSERT_TRUE(server.XdoTool("windowmove --sync " + id + " 0 0")
+        && server.XdoTool("windowsize --sync " + id + " 1280 960"));
+    EXPECT_TRUE(PointerReads(0, 0, -320, 240));
+    EXPECT_TRUE(PointerReads(1279, 959, 320, -240));
+    // Hides nest: two hides need two shows. The counter is applied from inside the frame, so the
+    // pointer moves to give the server a frame to show it.
     EXPECT_TRUE(inputtest::CursorVisible(server.Display()));
-    Xdo("key h");
-    ASSERT_TRUE(WaitForLine("hid"));
-    // The counter is applied from inside the frame; give the server a frame to show it.
-    Xdo("mousemove --window " + Id() + " 210 200");
-    ASSERT_TRUE(PointerReads(210, 200, -110, 40));
+    server.XdoTool("key h");
+    ASSERT_TRUE(Line("hid") && PointerReads(1200, 900, 280, -210));
     EXPECT_FALSE(inputtest::CursorVisible(server.Display()));
-    Xdo("key v");
-    ASSERT_TRUE(WaitForLine("shown"));
-    Xdo("mousemove --window " + Id() + " 200 200");
-    ASSERT_TRUE(PointerReads(200, 200, -120, 40));
+    server.XdoTool("key v");
+    ASSERT_TRUE(Line("shown") && PointerReads(1210, 900, 285, -210));
     EXPECT_TRUE(inputtest::CursorVisible(server.Display())) << "the second show balances the hides";
+    ASSERT_TRUE(server.RequestClose(window));
+    EXPECT_EQ(0, run.Finish().exitCode);
 }
 
 } // namespace

@@ -5,34 +5,28 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <sstream>
 
 namespace testplugin {
 
 namespace {
 
-constexpr const char* kControlFile = "testplugins.cfg";
-constexpr const char* kCallsFile = "testplugins.calls";
-
 std::string Trim(const std::string& text)
 {
     const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos)
-        return "";
     const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
+    return first == std::string::npos ? "" : text.substr(first, last - first + 1);
 }
 
-}  // namespace
+} // namespace
 
 std::string Setting(const std::string& key, const std::string& fallback)
 {
-    std::ifstream in(kControlFile);
+    std::ifstream in("testplugins.cfg");
     std::string line;
     while (std::getline(in, line)) {
         const auto eq = line.find('=');
-        if (line.empty() || line[0] == '#' || eq == std::string::npos)
-            continue;
-        if (Trim(line.substr(0, eq)) == key)
+        if (!line.empty() && line[0] != '#' && eq != std::string::npos && Trim(line.substr(0, eq)) == key)
             return Trim(line.substr(eq + 1));
     }
     return fallback;
@@ -46,21 +40,15 @@ bool SettingIs(const std::string& key, const std::string& value)
 std::vector<std::string> SettingList(const std::string& key)
 {
     std::vector<std::string> items;
-    const std::string text = Setting(key);
-    size_t start = 0;
-    while (!text.empty() && start <= text.size()) {
-        const auto end = text.find(';', start);
-        items.push_back(Trim(text.substr(start, end == std::string::npos ? std::string::npos : end - start)));
-        if (end == std::string::npos)
-            break;
-        start = end + 1;
-    }
+    std::istringstream in(Setting(key));
+    for (std::string item; std::getline(in, item, ';');)
+        items.push_back(Trim(item));
     return items;
 }
 
 void Record(const char* format, ...)
 {
-    std::FILE* file = std::fopen(kCallsFile, "a");
+    std::FILE* file = std::fopen("testplugins.calls", "a");
     if (file == nullptr)
         return;
     std::va_list args;
@@ -71,13 +59,29 @@ void Record(const char* format, ...)
     std::fclose(file);
 }
 
+bool Answer(bool answer, const char* format, ...)
+{
+    char line[256];
+    std::va_list args;
+    va_start(args, format);
+    std::vsnprintf(line, sizeof line, format, args);
+    va_end(args);
+    Record("%s", line);
+    return answer;
+}
+
+bool OpenDevice(const char* kind, const std::string& device, const DeviceInfo* info, DeviceHandle* out)
+{
+    if (SettingIs(device + ".open", "fail"))
+        return Answer(false, "%s OpenDevice '%s' failed", kind, info->name);
+    *out = 100 + info->subclass;
+    return Answer(true, "%s OpenDevice '%s' -> %u", kind, info->name, *out);
+}
+
 DeviceInfo MakeDevice(uint32_t devclass, uint32_t subclass, const std::string& name, uint32_t id)
 {
-    DeviceInfo info{};
-    info.devclass = devclass;
-    info.subclass = subclass;
+    DeviceInfo info { devclass, subclass, {}, id };
     std::strncpy(info.name, name.c_str(), sizeof info.name - 1);
-    info.id = id;
     return info;
 }
 
@@ -100,7 +104,7 @@ bool ParseMode(const std::string& text, DisplayMode* out)
     const bool windowed = std::strcmp(kind, "windowed") == 0;
     if (!windowed && std::strcmp(kind, "fullscreen") != 0)
         return false;
-    *out = DisplayMode{width, height, depth, windowed, {}, refresh};
+    *out = DisplayMode { width, height, depth, windowed, {}, refresh };
     return true;
 }
 
@@ -112,4 +116,4 @@ std::string FormatMode(const DisplayMode& mode)
     return text;
 }
 
-}  // namespace testplugin
+} // namespace testplugin

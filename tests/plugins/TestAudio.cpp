@@ -6,21 +6,16 @@
 #include "Control.h"
 #include "contracts/IAudio.h"
 
+using testplugin::Answer;
 using testplugin::Record;
 using testplugin::SettingIs;
 
 namespace {
 
-constexpr uint32_t kHandleBase = 100;  // an opened device's handle is 100 + its subclass
-
 class TestAudio final : public IAudio {
 public:
     ~TestAudio() override { Record("audio Destroy"); }
-    bool Initialize() override
-    {
-        Record("audio Initialize");
-        return !SettingIs("audio.initialize", "fail");
-    }
+    bool Initialize() override { return Answer(!SettingIs("audio.initialize", "fail"), "audio Initialize"); }
     void Update() override { Record("audio Update"); }
     void Shutdown() override { Record("audio Shutdown"); }
     bool EnumerateDevices(uint32_t subclass, DeviceEnumCallback callback, void* context) override
@@ -40,13 +35,7 @@ public:
     }
     bool OpenDevice(const DeviceInfo* info, DeviceHandle* out) override
     {
-        if (SettingIs("audio.open", "fail")) {
-            Record("audio OpenDevice '%s' failed", info->name);
-            return false;
-        }
-        *out = kHandleBase + info->subclass;
-        Record("audio OpenDevice '%s' -> %u", info->name, *out);
-        return true;
+        return testplugin::OpenDevice("audio", "audio", info, out);
     }
     void ReleaseDevice(DeviceHandle handle) override { Record("audio ReleaseDevice %u", handle); }
 
@@ -61,9 +50,8 @@ public:
     }
     bool GetMode(AudioMode* out) override
     {
-        Record("audio GetMode");
         *out = mode_;
-        return true;
+        return Answer(true, "audio GetMode");
     }
     void SetVolume(float volume) override
     {
@@ -129,18 +117,16 @@ private:
         Record("audio SetVoice%s %u %g", what, voice, static_cast<double>(value));
     }
 
-    AudioMode mode_{16, 2, 44100};
+    AudioMode mode_ { 16, 2, 44100 };
     float volume_ = 1.0f;
     std::map<VoiceHandle, Voice> voices_;
     uint32_t nextHandle_ = 1; // samples and voices alike
 };
 
-}  // namespace
+} // namespace
 
 extern "C" __attribute__((visibility("default"))) IAudio* CreateAudio()
 {
     Record("audio CreateAudio");
-    if (SettingIs("audio.factory", "null"))
-        return nullptr;
-    return new TestAudio;
+    return SettingIs("audio.factory", "null") ? nullptr : new TestAudio;
 }

@@ -1,35 +1,22 @@
 // TestVideo: a video plugin for tests. Exports "CreateVideo"; behaves as testplugins.cfg says and
-// records every call in testplugins.calls. Draws nothing; with video.geometry it also records the
-// game window's native (SDL) client size and position, which is how tests see the window layer.
-#include <SDL.h>
-
+// records every call in testplugins.calls. Draws nothing.
 #include <map>
 #include <utility>
 
 #include "Control.h"
 #include "contracts/IVideo.h"
 
+using testplugin::Answer;
 using testplugin::Record;
-using testplugin::Setting;
 using testplugin::SettingIs;
 
 namespace {
 
-constexpr uint32_t kHandleBase = 100;  // an opened device's handle is 100 + its subclass
-
 class TestVideo final : public IVideo {
 public:
     ~TestVideo() override { Record("video Destroy"); }
-    bool Initialize() override
-    {
-        Record("video Initialize");
-        return !SettingIs("video.initialize", "fail");
-    }
-    bool Ready() override
-    {
-        Record("video Ready");
-        return !SettingIs("video.ready", "no");
-    }
+    bool Initialize() override { return Answer(!SettingIs("video.initialize", "fail"), "video Initialize"); }
+    bool Ready() override { return Answer(!SettingIs("video.ready", "no"), "video Ready"); }
     void Update() override { Record("video Update"); }
     void Shutdown() override { Record("video Shutdown"); }
     bool EnumerateDevices(uint32_t subclass, DeviceEnumCallback callback, void* context) override
@@ -49,45 +36,40 @@ public:
     }
     bool OpenDevice(const DeviceInfo* info, DeviceHandle* out) override
     {
-        if (SettingIs("video.open", "fail")) {
-            Record("video OpenDevice '%s' failed", info->name);
-            return false;
-        }
-        *out = kHandleBase + info->subclass;
-        Record("video OpenDevice '%s' -> %u", info->name, *out);
-        return true;
+        return testplugin::OpenDevice("video", "video", info, out);
     }
     void ReleaseDevice(DeviceHandle handle) override { Record("video ReleaseDevice %u", handle); }
 
+    // Refused when video.setmode = fail or video.refuse lists the mode.
     bool SetMode(WindowHandle window, const DisplayMode* mode) override
     {
-        Record("video SetMode %s %s", window != nullptr ? "window" : "no-window",
-            testplugin::FormatMode(*mode).c_str());
-        if (window != nullptr)
-            windowId_ = SDL_GetWindowID(static_cast<SDL_Window*>(window));
-        RecordGeometry();
-        if (SettingIs("video.setmode", "fail") || Refused(*mode))
+        const std::string text = testplugin::FormatMode(*mode);
+        Record("video SetMode %s %s", window != nullptr ? "window" : "no-window", text.c_str());
+        for (const auto& refused : testplugin::SettingList("video.refuse"))
+            if (refused == text)
+                return false;
+        if (SettingIs("video.setmode", "fail"))
             return false;
         mode_ = *mode;
         hasMode_ = true;
         ++generation_;
         return true;
     }
+    // Before any SetMode, the mode video.mode names (none when unset).
     bool GetMode(DisplayMode* out) override
     {
         Record("video GetMode");
-        RecordGeometry();
-        if (!hasMode_)
-            hasMode_ = testplugin::ParseMode(Setting("video.mode"), &mode_);
+        hasMode_ = hasMode_ || testplugin::ParseMode(testplugin::Setting("video.mode"), &mode_);
         if (hasMode_)
             *out = mode_;
         return hasMode_;
     }
+    // The modes video.modes lists; false after listing them when video.enumeratemodes = fail.
     bool EnumerateModes(const DeviceInfo* info, ModeEnumCallback callback, void* context) override
     {
         Record("video EnumerateModes %u", info->id);
         for (const auto& text : testplugin::SettingList("video.modes")) {
-            DisplayMode mode{};
+            DisplayMode mode {};
             if (testplugin::ParseMode(text, &mode))
                 callback(&mode, context);
         }
@@ -177,47 +159,17 @@ private:
         return texture;
     }
 
-    // Whether video.refuse lists the mode.
-    static bool Refused(const DisplayMode& mode)
-    {
-        for (const auto& text : testplugin::SettingList("video.refuse")) {
-            DisplayMode refused {};
-            if (testplugin::ParseMode(text, &refused)
-                && testplugin::FormatMode(refused) == testplugin::FormatMode(mode))
-                return true;
-        }
-        return false;
-    }
-    // With video.geometry = yes: the last SetMode window's client size and position, looked up by
-    // SDL's window id so that a destroyed window is never touched.
-    void RecordGeometry() const
-    {
-        if (!SettingIs("video.geometry", "yes") || windowId_ == 0)
-            return;
-        SDL_Window* window = SDL_GetWindowFromID(windowId_);
-        if (window == nullptr)
-            return;
-        int x = 0, y = 0, w = 0, h = 0;
-        SDL_GetWindowPosition(window, &x, &y);
-        SDL_GetWindowSize(window, &w, &h);
-        const bool shown = (SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN) != 0;
-        Record("video Window %dx%d at %d,%d %s", w, h, x, y, shown ? "shown" : "hidden");
-    }
-
-    DisplayMode mode_{};
+    DisplayMode mode_ {};
     bool hasMode_ = false;
-    uint32_t windowId_ = 0;
     std::map<TextureHandle, std::pair<uint32_t, uint32_t>> textures_; // handle -> width, height
     TextureHandle nextTexture_ = 1;
     uint32_t generation_ = 0;
 };
 
-}  // namespace
+} // namespace
 
 extern "C" __attribute__((visibility("default"))) IVideo* CreateVideo()
 {
     Record("video CreateVideo");
-    if (SettingIs("video.factory", "null"))
-        return nullptr;
-    return new TestVideo;
+    return SettingIs("video.factory", "null") ? nullptr : new TestVideo;
 }

@@ -1,136 +1,68 @@
-// Audio plugin on SDL's dummy audio driver: playback devices, opening and releasing, setting and
+// Audio plugin on SDL's dummy audio driver: opening and releasing the default output, setting and
 // refusing formats, and the master gain.
-#include <SDL.h>
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstring>
-#include <vector>
 
-#include "PluginModule.h"
-#include "contracts/IAudio.h"
+#include "PluginFixtures.h"
 
 namespace plugintest {
 namespace {
 
-AudioMode MakeAudioMode(int32_t bps, int32_t channels, int32_t rate)
-{
-    AudioMode mode;
-    mode.bps = bps;
-    mode.channels = channels;
-    mode.rate = rate;
-    return mode;
-}
-
-void CollectDevice(const DeviceInfo* info, void* context)
-{
-    static_cast<std::vector<DeviceInfo>*>(context)->push_back(*info);
-}
-
-class AudioPluginTest : public ::testing::Test {
+class AudioPluginTest : public PluginFixture<IAudio> {
 protected:
-    void SetUp() override
+    AudioPluginTest()
+        : PluginFixture("VornDS8.so", "CreateAudio")
     {
-        UseDummyDrivers();
-        ASSERT_TRUE(module_.Loaded()) << module_.Error();
-        audio_ = Create<IAudio>(module_, "CreateAudio");
-        ASSERT_NE(audio_, nullptr);
-        ASSERT_TRUE(audio_->Initialize());
     }
-
-    DeviceHandle OpenDefault()
-    {
-        DeviceInfo info {};
-        DeviceHandle handle = 0;
-        EXPECT_TRUE(audio_->FindDefaultDevice(DEV_SUBCLASS_PLAY, &info));
-        EXPECT_TRUE(audio_->OpenDevice(&info, &handle));
-        return handle;
-    }
-
-    PluginModule module_ { "VornDS8.so" };
-    PluginPtr<IAudio> audio_;
 };
 
-TEST_F(AudioPluginTest, ListsPlaybackDevicesAndADefault)
+TEST_F(AudioPluginTest, OneDeviceOpensAtATimeInTheDefaultFormatUntilReleased)
 {
-    std::vector<DeviceInfo> devices;
-    ASSERT_TRUE(audio_->EnumerateDevices(DEV_SUBCLASS_PLAY, CollectDevice, &devices));
-    ASSERT_FALSE(devices.empty());
-    for (const DeviceInfo& info : devices) {
-        EXPECT_EQ(info.devclass, DEV_CLASS_SOUND);
-        EXPECT_EQ(info.subclass, DEV_SUBCLASS_PLAY);
-        EXPECT_GT(std::strlen(info.name), 0u);
-    }
-    std::vector<DeviceInfo> captures;
-    ASSERT_TRUE(audio_->EnumerateDevices(DEV_SUBCLASS_CAPTURE, CollectDevice, &captures));
-    EXPECT_TRUE(captures.empty());
-
     DeviceInfo info {};
-    EXPECT_TRUE(audio_->FindDefaultDevice(DEV_SUBCLASS_PLAY, &info));
-    EXPECT_GT(std::strlen(info.name), 0u);
-    EXPECT_FALSE(audio_->FindDefaultDevice(DEV_SUBCLASS_KEYBOARD, &info));
-}
-
-TEST_F(AudioPluginTest, OpensWithTheDefaultFormatAndPlaysUntilReleased)
-{
+    EXPECT_FALSE(plugin_->FindDefaultDevice(DEV_SUBCLASS_KEYBOARD, &info));
     AudioMode mode {};
-    EXPECT_FALSE(audio_->GetMode(&mode)) << "no device is open";
-    const DeviceHandle handle = OpenDefault();
-    ASSERT_TRUE(audio_->GetMode(&mode));
-    EXPECT_EQ(mode.bps, 16);
-    EXPECT_EQ(mode.channels, 2);
-    EXPECT_EQ(mode.rate, 44100);
-
-    DeviceInfo info {};
-    ASSERT_TRUE(audio_->FindDefaultDevice(DEV_SUBCLASS_PLAY, &info));
+    EXPECT_FALSE(plugin_->GetMode(&mode)) << "no device is open";
+    const DeviceHandle handle = OpenDefault(DEV_SUBCLASS_PLAY);
+    ASSERT_TRUE(plugin_->GetMode(&mode));
+    EXPECT_EQ("16 2 44100",
+        std::to_string(mode.bps) + " " + std::to_string(mode.channels) + " " + std::to_string(mode.rate));
+    ASSERT_TRUE(plugin_->FindDefaultDevice(DEV_SUBCLASS_PLAY, &info));
     DeviceHandle second = 0;
-    EXPECT_FALSE(audio_->OpenDevice(&info, &second)) << "one device at a time";
-
-    audio_->ReleaseDevice(handle);
-    EXPECT_FALSE(audio_->GetMode(&mode));
-    EXPECT_NE(OpenDefault(), 0u);
-    EXPECT_TRUE(audio_->GetMode(&mode));
+    EXPECT_FALSE(plugin_->OpenDevice(&info, &second));
+    plugin_->ReleaseDevice(handle);
+    EXPECT_FALSE(plugin_->GetMode(&mode));
+    EXPECT_NE(0u, OpenDefault(DEV_SUBCLASS_PLAY));
 }
 
-TEST_F(AudioPluginTest, SetModeReopensInTheNewFormatAndRefusesOthers)
+TEST_F(AudioPluginTest, SetModeReopensInTheNewFormatAndARefusalChangesNothing)
 {
-    const AudioMode mono = MakeAudioMode(8, 1, 22050);
-    EXPECT_FALSE(audio_->SetMode(nullptr, &mono)) << "no device is open";
-    OpenDefault();
-
-    ASSERT_TRUE(audio_->SetMode(nullptr, &mono));
+    const AudioMode mono = AudioMode { 8, 1, 22050 };
+    EXPECT_FALSE(plugin_->SetMode(nullptr, &mono)) << "no device is open";
+    OpenDefault(DEV_SUBCLASS_PLAY);
+    ASSERT_TRUE(plugin_->SetMode(nullptr, &mono));
     AudioMode mode {};
-    ASSERT_TRUE(audio_->GetMode(&mode));
-    EXPECT_EQ(std::memcmp(&mode, &mono, sizeof mode), 0);
-
-    for (const AudioMode& refused :
-        { MakeAudioMode(24, 2, 44100), MakeAudioMode(16, 3, 44100), MakeAudioMode(16, 0, 44100),
-            MakeAudioMode(16, 2, 0), MakeAudioMode(16, 2, 1000000), MakeAudioMode(-16, 2, 44100) }) {
-        EXPECT_FALSE(audio_->SetMode(nullptr, &refused))
+    for (const AudioMode& refused : { AudioMode { 24, 2, 44100 }, AudioMode { 16, 3, 44100 },
+             AudioMode { 16, 2, 7999 }, AudioMode { 16, 2, 192001 }, AudioMode { -16, 2, 44100 } }) {
+        EXPECT_FALSE(plugin_->SetMode(nullptr, &refused))
             << refused.bps << "/" << refused.channels << "/" << refused.rate;
-        ASSERT_TRUE(audio_->GetMode(&mode));
-        EXPECT_EQ(std::memcmp(&mode, &mono, sizeof mode), 0) << "a refusal changes nothing";
+        ASSERT_TRUE(plugin_->GetMode(&mode));
+        EXPECT_EQ(0, std::memcmp(&mode, &mono, sizeof mode));
     }
-    EXPECT_FALSE(audio_->SetMode(nullptr, nullptr));
-
-    const AudioMode wide = MakeAudioMode(32, 2, 48000);
-    EXPECT_TRUE(audio_->SetMode(nullptr, &wide));
-    ASSERT_TRUE(audio_->GetMode(&mode));
-    EXPECT_EQ(mode.rate, 48000);
-    EXPECT_EQ(mode.bps, 32);
+    const AudioMode wide = AudioMode { 32, 2, 48000 };
+    EXPECT_TRUE(plugin_->SetMode(nullptr, &wide));
+    ASSERT_TRUE(plugin_->GetMode(&mode));
+    EXPECT_EQ(0, std::memcmp(&mode, &wide, sizeof mode));
 }
 
-TEST_F(AudioPluginTest, MasterVolumeIsAGainClampedToZeroToOne)
+TEST_F(AudioPluginTest, TheMasterVolumeIsAGainFromZeroToOne)
 {
-    EXPECT_FLOAT_EQ(audio_->GetVolume(), 1.0f);
-    audio_->SetVolume(0.25f);
-    EXPECT_FLOAT_EQ(audio_->GetVolume(), 0.25f);
-    audio_->SetVolume(3.0f);
-    EXPECT_FLOAT_EQ(audio_->GetVolume(), 1.0f);
-    audio_->SetVolume(-0.5f);
-    EXPECT_FLOAT_EQ(audio_->GetVolume(), 0.0f);
-    audio_->SetVolume(std::nanf(""));
-    EXPECT_FLOAT_EQ(audio_->GetVolume(), 0.0f) << "not a number leaves the gain alone";
+    EXPECT_FLOAT_EQ(1.0f, plugin_->GetVolume());
+    // Each value, then the gain it leaves: not a number leaves the gain alone.
+    for (const auto& [set, gain] :
+        { std::pair { 0.25f, 0.25f }, { 3.0f, 1.0f }, { -0.5f, 0.0f }, { std::nanf(""), 0.0f } }) {
+        plugin_->SetVolume(set);
+        EXPECT_FLOAT_EQ(gain, plugin_->GetVolume()) << set;
+    }
 }
 
 } // namespace

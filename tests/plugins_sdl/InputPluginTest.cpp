@@ -1,214 +1,154 @@
-// Input plugin: the keyboard and mouse devices, events in delivery order, relative motion and
-// the wheel, key-state flags and binding.
-#include <cstring>
-
-#include "InputFixture.h"
+// Input plugin on SDL's dummy video driver, fed the SDL events that real devices on X do not give
+// on demand (key repeats, keys without a code, flipped and fractional wheels, more events than
+// anyone reads), and joysticks through SDL's virtual joysticks.
+#include "PluginFixtures.h"
 
 namespace plugintest {
 namespace {
 
-void CollectDevice(const DeviceInfo* info, void* context)
-{
-    static_cast<std::vector<DeviceInfo>*>(context)->push_back(*info);
-}
+using InputPlugin = InputFixture;
 
-int QueuedEvents(Uint32 type)
-{
-    return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, type, type);
-}
-
-using InputPluginTest = InputFixture;
-
-TEST_F(InputPluginTest, ListsKeyboardAndMouseAndHasNoDefaultJoystickWithNonePlugged)
-{
-    if (SDL_NumJoysticks() != 0)
-        GTEST_SKIP() << "a joystick is plugged into this machine";
-    std::vector<DeviceInfo> devices;
-    ASSERT_TRUE(input_->EnumerateDevices(DEV_SUBCLASS_ALL, CollectDevice, &devices));
-    ASSERT_EQ(devices.size(), 2u);
-    EXPECT_EQ(devices[0].subclass, DEV_SUBCLASS_KEYBOARD);
-    EXPECT_STREQ(devices[0].name, "System keyboard");
-    EXPECT_EQ(devices[1].subclass, DEV_SUBCLASS_MOUSE);
-    EXPECT_STREQ(devices[1].name, "System mouse");
-    for (const DeviceInfo& info : devices)
-        EXPECT_EQ(info.devclass, DEV_CLASS_INPUT);
-
-    std::vector<DeviceInfo> mice;
-    ASSERT_TRUE(input_->EnumerateDevices(DEV_SUBCLASS_MOUSE, CollectDevice, &mice));
-    ASSERT_EQ(mice.size(), 1u);
-
-    DeviceInfo info {};
-    EXPECT_TRUE(input_->FindDefaultDevice(DEV_SUBCLASS_KEYBOARD, &info));
-    EXPECT_STREQ(info.name, "System keyboard");
-    EXPECT_TRUE(input_->FindDefaultDevice(DEV_SUBCLASS_MOUSE, &info));
-    EXPECT_STREQ(info.name, "System mouse");
-    EXPECT_FALSE(input_->FindDefaultDevice(DEV_SUBCLASS_JOYSTICK, &info));
-    EXPECT_FALSE(input_->FindDefaultDevice(DEV_SUBCLASS_PLAY, &info));
-}
-
-TEST_F(InputPluginTest, OpensAndReleasesDevices)
+TEST_F(InputPlugin, KeysArriveInOrderWithoutRepeatsAndADeviceKeepsItsNewest1024)
 {
     const DeviceHandle keyboard = OpenDefault(DEV_SUBCLASS_KEYBOARD);
-    const DeviceHandle mouse = OpenDefault(DEV_SUBCLASS_MOUSE);
-    EXPECT_NE(keyboard, mouse);
-    EXPECT_TRUE(input_->Poll(keyboard));
-
-    input_->ReleaseDevice(keyboard);
-    ButtonEventList events;
-    EXPECT_FALSE(input_->Events(keyboard, &events));
-    EXPECT_FALSE(input_->Poll(keyboard));
-    EXPECT_TRUE(input_->Poll(mouse));
-
-    DeviceInfo unknown {};
-    unknown.id = 12345;
-    DeviceHandle handle = 0;
-    EXPECT_FALSE(input_->OpenDevice(&unknown, &handle));
-    EXPECT_FALSE(input_->OpenDevice(nullptr, &handle));
-}
-
-TEST_F(InputPluginTest, DeliversPressesAndReleasesInOrderAndLeavesWindowEventsQueued)
-{
-    const DeviceHandle keyboard = OpenDefault(DEV_SUBCLASS_KEYBOARD);
-    const DeviceHandle mouse = OpenDefault(DEV_SUBCLASS_MOUSE);
-
-    SDL_Event windowEvent {};
-    windowEvent.type = SDL_WINDOWEVENT;
-    windowEvent.window.event = SDL_WINDOWEVENT_FOCUS_GAINED;
-    SDL_Event userEvent {};
-    userEvent.type = SDL_USEREVENT;
-    const int windowEventsBefore = QueuedEvents(SDL_WINDOWEVENT);
-
     PushKey(SDL_SCANCODE_A, true);
-    SDL_PushEvent(&windowEvent);
-    PushMouseButton(SDL_BUTTON_LEFT, true);
     PushKey(SDL_SCANCODE_A, true, true); // auto-repeat: not a press
-    PushKey(SDL_SCANCODE_SPACE, true);
-    PushMouseButton(SDL_BUTTON_X2, true);
-    SDL_PushEvent(&userEvent);
-    PushKey(SDL_SCANCODE_A, false);
-    PushMouseButton(SDL_BUTTON_LEFT, false);
+    Push(Event(SDL_USEREVENT));
     PushKey(SDL_SCANCODE_NONUSBACKSLASH, true); // a key without a code
-    PushKey(SDL_SCANCODE_SPACE, false);
-
-    input_->Update();
-
-    const std::vector<ButtonEvent> keys
-        = { { KEY_A, true }, { KEY_SPACE, true }, { KEY_A, false }, { KEY_SPACE, false } };
-    EXPECT_EQ(TakeEvents(keyboard), keys);
-    const std::vector<ButtonEvent> buttons
-        = { { MBUTTON_LEFT, true }, { MBUTTON_X, true }, { MBUTTON_LEFT, false } };
-    EXPECT_EQ(TakeEvents(mouse), buttons);
-    EXPECT_TRUE(TakeEvents(keyboard).empty()) << "Events moves the events out";
-
-    EXPECT_EQ(QueuedEvents(SDL_WINDOWEVENT), windowEventsBefore + 1);
-    EXPECT_EQ(QueuedEvents(SDL_USEREVENT), 1);
-    EXPECT_EQ(SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_MOUSEWHEEL), 0);
-}
-
-TEST_F(InputPluginTest, KeepsOnlyTheNewestEventsOfADeviceNobodyReads)
-{
-    const DeviceHandle keyboard = OpenDefault(DEV_SUBCLASS_KEYBOARD);
+    PushKey(SDL_SCANCODE_A, false);
+    plugin_->Update();
+    EXPECT_EQ("45+ 45-", TakeEvents(keyboard)); // KEY_A
+    EXPECT_EQ(1, SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_USEREVENT, SDL_USEREVENT))
+        << "not an input event";
     for (int i = 0; i < 700; ++i) {
         PushKey(SDL_SCANCODE_Q, true);
         PushKey(SDL_SCANCODE_Q, false);
     }
     PushKey(SDL_SCANCODE_W, true);
-    input_->Update();
-    const std::vector<ButtonEvent> events = TakeEvents(keyboard);
-    ASSERT_EQ(events.size(), 1024u);
-    EXPECT_EQ(events.back(), (ButtonEvent { KEY_W, true }));
-    EXPECT_EQ(events.front(), (ButtonEvent { KEY_Q, false }));
+    plugin_->Update();
+    const std::string events = TakeEvents(keyboard); // KEY_Q 31, KEY_W 32
+    EXPECT_EQ(1024 * 4 - 1, static_cast<int>(events.size()));
+    EXPECT_EQ("31- 31+", events.substr(0, 7));
+    EXPECT_EQ("31- 32+", events.substr(events.size() - 7));
 }
 
-TEST_F(InputPluginTest, MouseMotionAndWheelAccumulateBetweenPolls)
+TEST_F(InputPlugin, MotionAndWholeWheelUnitsGatherBetweenPolls)
 {
     const DeviceHandle mouse = OpenDefault(DEV_SUBCLASS_MOUSE);
     int32_t value = 0;
-    EXPECT_FALSE(input_->Axis(mouse, AXIS_MOUSE_X, &value)) << "nothing latched before the first poll";
-
-    PushMotion(3, -2);
-    PushMotion(4, 5);
-    PushWheel(2.0f, false);
-    PushWheel(1.0f, true); // a flipped wheel reports the opposite sign
-    input_->Update();
-    PushMotion(1, 1); // arrives after this frame's update: next poll
-    ASSERT_TRUE(input_->Poll(mouse));
-
-    ASSERT_TRUE(input_->Axis(mouse, AXIS_MOUSE_X, &value));
-    EXPECT_EQ(value, 7);
-    ASSERT_TRUE(input_->Axis(mouse, AXIS_MOUSE_Y, &value));
-    EXPECT_EQ(value, 3);
-    ASSERT_TRUE(input_->Axis(mouse, AXIS_MOUSE_WHEEL, &value));
-    EXPECT_EQ(value, 120);
-    EXPECT_FALSE(input_->Axis(mouse, AXIS_JOY_X, &value));
-
-    // Half a notch is 60 units; the motion pushed after the last update arrives now.
-    PushWheel(0.5f, false);
-    input_->Update();
-    ASSERT_TRUE(input_->Poll(mouse));
-    ASSERT_TRUE(input_->Axis(mouse, AXIS_MOUSE_X, &value));
-    EXPECT_EQ(value, 1);
-    ASSERT_TRUE(input_->Axis(mouse, AXIS_MOUSE_WHEEL, &value));
-    EXPECT_EQ(value, 60);
-
-    ASSERT_TRUE(input_->Poll(mouse));
-    ASSERT_TRUE(input_->Axis(mouse, AXIS_MOUSE_X, &value));
-    EXPECT_EQ(value, 0);
-    ASSERT_TRUE(input_->Axis(mouse, AXIS_MOUSE_WHEEL, &value));
-    EXPECT_EQ(value, 0);
-
-    const DeviceHandle keyboard = OpenDefault(DEV_SUBCLASS_KEYBOARD);
-    EXPECT_FALSE(input_->Axis(keyboard, AXIS_MOUSE_X, &value));
+    EXPECT_FALSE(plugin_->Axis(mouse, AXIS_MOUSE_X, &value)) << "nothing latched before the first poll";
+    SDL_Event motion = Event(SDL_MOUSEMOTION), wheel = Event(SDL_MOUSEWHEEL),
+              button = Event(SDL_MOUSEBUTTONDOWN);
+    motion.motion.xrel = 7;
+    motion.motion.yrel = -2;
+    wheel.wheel.preciseY = 2.0f;
+    button.button.button = SDL_BUTTON_X2;
+    Push(motion);
+    Push(wheel);
+    Push(button);
+    wheel.wheel.preciseY = 1.25f;
+    wheel.wheel.direction = SDL_MOUSEWHEEL_FLIPPED; // reports the opposite sign
+    Push(wheel);
+    plugin_->Update();
+    ASSERT_TRUE(plugin_->Poll(mouse));
+    EXPECT_EQ("7 -2 90", Axes(mouse, AXIS_MOUSE_X));
+    EXPECT_EQ("111+", TakeEvents(mouse)); // MBUTTON_X
+    // A fraction of a unit waits for the next poll; motion starts again from zero.
+    wheel.wheel.preciseY = -0.5f;
+    Push(wheel);
+    plugin_->Update();
+    ASSERT_TRUE(plugin_->Poll(mouse));
+    EXPECT_EQ("0 0 60", Axes(mouse, AXIS_MOUSE_X));
 }
 
-TEST_F(InputPluginTest, KeyStateAnswersTheQuestionAskedThroughTheFlag)
+class Joystick : public InputFixture {
+protected:
+    void SetUp() override
+    {
+        InputFixture::SetUp();
+        if (SDL_NumJoysticks() != 0)
+            GTEST_SKIP() << "a joystick is plugged into this machine";
+    }
+    void TearDown() override
+    {
+        while (SDL_NumJoysticks() > 0 && SDL_JoystickIsVirtual(0))
+            SDL_JoystickDetachVirtual(0);
+        InputFixture::TearDown();
+    }
+    // Attaches a virtual joystick and lets the plugin see it arrive; the first one is opened.
+    SDL_Joystick* Attach(SDL_JoystickType type, int axes, int buttons, int hats)
+    {
+        const int index = SDL_JoystickAttachVirtual(type, axes, buttons, hats);
+        plugin_->Update();
+        stick = stick != 0 ? stick : OpenDefault(DEV_SUBCLASS_JOYSTICK);
+        return SDL_JoystickFromInstanceID(SDL_JoystickGetDeviceInstanceID(index));
+    }
+    bool Down(uint32_t code)
+    {
+        uint8_t flag = 0;
+        EXPECT_TRUE(plugin_->KeyState(stick, code, &flag));
+        return flag == 1;
+    }
+    std::string Axes()
+    {
+        EXPECT_TRUE(plugin_->Poll(stick));
+        return InputFixture::Axes(stick, AXIS_JOY_X);
+    }
+
+    DeviceHandle stick = 0;
+};
+
+TEST_F(Joystick, AGameControllerReportsItsButtonsDpadAndStickAxes)
 {
-    const DeviceHandle keyboard = OpenDefault(DEV_SUBCLASS_KEYBOARD);
-    const DeviceHandle mouse = OpenDefault(DEV_SUBCLASS_MOUSE);
-    auto ask = [&](DeviceHandle device, uint32_t key, uint8_t question, bool* known) {
-        uint8_t flag = question;
-        *known = input_->KeyState(device, key, &flag);
-        return flag;
-    };
-    bool known = false;
-    EXPECT_EQ(ask(keyboard, KEY_SPACE, 0, &known), 0) << "space is not down";
-    EXPECT_TRUE(known);
-    EXPECT_EQ(ask(keyboard, KEY_SPACE, 1, &known), 1) << "space is up";
-
-    // The keyboard state is SDL's; hold the key there the way SDL's own event code does.
-    Uint8* state = const_cast<Uint8*>(SDL_GetKeyboardState(nullptr));
-    state[SDL_SCANCODE_SPACE] = 1;
-    EXPECT_EQ(ask(keyboard, KEY_SPACE, 0, &known), 1) << "space is down";
-    EXPECT_EQ(ask(keyboard, KEY_SPACE, 1, &known), 0) << "space is not up";
-    EXPECT_EQ(ask(mouse, KEY_SPACE, 0, &known), 1) << "the system keyboard answers on every device";
-    state[SDL_SCANCODE_SPACE] = 0;
-
-    EXPECT_EQ(ask(mouse, MBUTTON_LEFT, 1, &known), 1);
-    EXPECT_TRUE(known);
-    EXPECT_EQ(ask(mouse, MBUTTON_X, 0, &known), 0);
-
-    // Codes the device doesn't know: refused, and they read as up.
-    EXPECT_EQ(ask(keyboard, JBUTTON_1, 1, &known), 1);
-    EXPECT_FALSE(known);
-    EXPECT_EQ(ask(keyboard, KEY_NONE, 0, &known), 0);
-    EXPECT_FALSE(known);
-    EXPECT_EQ(ask(keyboard, kKeyCodeCount, 1, &known), 1);
-    EXPECT_FALSE(known);
-
-    uint8_t flag = 1;
-    EXPECT_FALSE(input_->KeyState(keyboard + mouse + 100, KEY_SPACE, &flag));
-    EXPECT_FALSE(input_->KeyState(keyboard, KEY_SPACE, nullptr));
+    SDL_Joystick* raw = Attach(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 6, 15, 0);
+    ASSERT_NE(nullptr, raw) << SDL_GetError();
+    SDL_JoystickSetVirtualButton(raw, SDL_CONTROLLER_BUTTON_A, SDL_PRESSED);
+    SDL_JoystickSetVirtualButton(raw, SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_PRESSED);
+    SDL_JoystickSetVirtualAxis(raw, SDL_CONTROLLER_AXIS_LEFTX, -32768);
+    SDL_JoystickSetVirtualAxis(raw, SDL_CONTROLLER_AXIS_LEFTY, 1000);
+    SDL_JoystickSetVirtualAxis(raw, SDL_CONTROLLER_AXIS_RIGHTX, 32767);
+    plugin_->Update();
+    SDL_JoystickSetVirtualButton(raw, SDL_CONTROLLER_BUTTON_A, SDL_RELEASED);
+    plugin_->Update();
+    EXPECT_EQ("112+ 128+ 112-", TakeEvents(stick)); // JBUTTON_1, JDPAD_NORTH
+    EXPECT_FALSE(Down(JBUTTON_1));
+    EXPECT_TRUE(Down(JDPAD_NORTH));
+    EXPECT_EQ("-32768 1000 32767", Axes());
 }
 
-TEST_F(InputPluginTest, BindNeedsAnOpenDeviceAndAWindow)
+TEST_F(Joystick, ARawJoystickReportsButtonsTheHatAndItsAxesToFullDeflection)
 {
-    const DeviceHandle keyboard = OpenDefault(DEV_SUBCLASS_KEYBOARD);
-    SDL_Window* window = SDL_CreateWindow("bind", 0, 0, 64, 64, 0);
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(input_->Bind(window, keyboard, false, true));
-    EXPECT_FALSE(input_->Bind(nullptr, keyboard, false, true));
-    EXPECT_FALSE(input_->Bind(window, keyboard + 50, false, true));
-    SDL_DestroyWindow(window);
+    SDL_Joystick* raw = Attach(SDL_JOYSTICK_TYPE_UNKNOWN, 2, 20, 1);
+    ASSERT_NE(nullptr, raw) << SDL_GetError();
+    SDL_JoystickSetVirtualButton(raw, 2, SDL_PRESSED);
+    SDL_JoystickSetVirtualButton(raw, 17, SDL_PRESSED); // past the sixteenth: no code
+    SDL_JoystickSetVirtualHat(raw, 0, SDL_HAT_RIGHTUP);
+    SDL_JoystickSetVirtualAxis(raw, 0, -32768);
+    SDL_JoystickSetVirtualAxis(raw, 1, 32767);
+    plugin_->Update();
+    SDL_JoystickSetVirtualHat(raw, 0, SDL_HAT_UP);
+    plugin_->Update();
+    EXPECT_EQ("114+ 128+ 129+ 129-", TakeEvents(stick)); // JBUTTON_3, JDPAD_NORTH, JDPAD_EAST
+    EXPECT_TRUE(Down(JBUTTON_3));
+    EXPECT_FALSE(Down(JDPAD_EAST));
+    EXPECT_EQ("-32768 32767 -", Axes()) << "two axes only";
+}
+
+TEST_F(Joystick, UnpluggingReleasesWhatItHeldAndCentresItAndTheNextOneTakesItsPlace)
+{
+    SDL_Joystick* raw = Attach(SDL_JOYSTICK_TYPE_UNKNOWN, 3, 4, 0);
+    ASSERT_NE(nullptr, raw) << SDL_GetError();
+    SDL_JoystickSetVirtualButton(raw, 0, SDL_PRESSED);
+    SDL_JoystickSetVirtualAxis(raw, 0, 12345);
+    plugin_->Update();
+    EXPECT_EQ("12345 0 0", Axes());
+    ASSERT_EQ(0, SDL_JoystickDetachVirtual(0));
+    plugin_->Update();
+    EXPECT_EQ("112+ 112-", TakeEvents(stick));
+    EXPECT_EQ("0 0 0", Axes());
+    SDL_JoystickSetVirtualButton(Attach(SDL_JOYSTICK_TYPE_UNKNOWN, 3, 4, 0), 1, SDL_PRESSED);
+    plugin_->Update();
+    EXPECT_EQ("113+", TakeEvents(stick));
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-#include "PluginModule.h"
+#include "PluginFixtures.h"
 #include "contracts/IVideo.h"
 
 namespace plugintest {
@@ -24,23 +24,17 @@ inline DisplayMode MakeMode(uint32_t width, uint32_t height, bool windowed, uint
     return mode;
 }
 
-class VideoFixture : public ::testing::Test {
+class VideoFixture : public PluginFixture<IVideo> {
 protected:
-    void SetUp() override
+    VideoFixture()
+        : PluginFixture("VornDX8.so", "CreateVideo")
     {
-        UseDummyDrivers();
-        ASSERT_TRUE(module_.Loaded()) << module_.Error();
-        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
-        video_ = Create<IVideo>(module_, "CreateVideo");
-        ASSERT_NE(video_, nullptr);
-        ASSERT_TRUE(video_->Initialize());
     }
 
     void TearDown() override
     {
         DestroyWindow();
-        video_.reset();
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        PluginFixture::TearDown();
     }
 
     SDL_Window* MakeWindow(int width = 320, int height = 240)
@@ -55,13 +49,11 @@ protected:
     {
         if (window_ == nullptr)
             return;
-        video_->ForgetWindow(window_);
+        plugin_->ForgetWindow(window_);
         SDL_DestroyWindow(window_);
         window_ = nullptr;
     }
 
-    PluginModule module_ { "VornDX8.so" };
-    PluginPtr<IVideo> video_;
     SDL_Window* window_ = nullptr;
 };
 

@@ -9,37 +9,41 @@
 #include <vector>
 
 #include "GameRun.h"
-#include "PluginModule.h"
+#include "PluginFixtures.h"
 #include "SoundCapture.h"
 #include "contracts/IAudio.h"
 
 namespace soundtest {
 
-class DiskOutput : public ::testing::Test {
+class DiskOutput : public plugintest::PluginFixture<IAudio> {
 protected:
-    void SetUp() override
+    DiskOutput()
+        : PluginFixture("VornDS8.so", "CreateAudio")
     {
         setenv("SDL_AUDIODRIVER", "disk", 1);
         setenv("SDL_DISKAUDIOFILE", File("out.raw").c_str(), 1);
-        ASSERT_TRUE(module_.Loaded()) << module_.Error();
-        audio_ = plugintest::Create<IAudio>(module_, "CreateAudio");
-        ASSERT_NE(audio_, nullptr);
-        ASSERT_TRUE(audio_->Initialize());
+    }
+
+    void SetUp() override
+    {
+        PluginFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         DeviceInfo info {};
-        ASSERT_TRUE(audio_->FindDefaultDevice(DEV_SUBCLASS_PLAY, &info));
-        ASSERT_TRUE(audio_->OpenDevice(&info, &device_));
+        ASSERT_TRUE(plugin_->FindDefaultDevice(DEV_SUBCLASS_PLAY, &info));
+        ASSERT_TRUE(plugin_->OpenDevice(&info, &device_));
     }
 
     SampleHandle Upload(const std::vector<float>& pcm, int channels, int rate)
     {
-        return audio_->CreateSample(pcm.data(), static_cast<uint32_t>(pcm.size() / channels),
+        return plugin_->CreateSample(pcm.data(), static_cast<uint32_t>(pcm.size() / channels),
             static_cast<uint32_t>(channels), static_cast<uint32_t>(rate));
     }
 
     // Closes the device and reads what it played, in the format it was left in.
     Capture Finish(int bits = 16, int channels = 2, int rate = 44100)
     {
-        audio_->ReleaseDevice(device_);
+        plugin_->ReleaseDevice(device_);
         return ReadCapture(File("out.raw"), bits, channels, rate);
     }
 
@@ -50,8 +54,6 @@ protected:
     }
 
     vorntest::GameFolder dir_;
-    plugintest::PluginModule module_ { "VornDS8.so" };
-    plugintest::PluginPtr<IAudio> audio_;
     DeviceHandle device_ = 0;
 };
 

@@ -24,7 +24,7 @@ TEST_F(DiskOutput, PitchTwoPlaysAnOctaveUpInHalfTheTime)
     // the interpolation is heard too.
     const SampleHandle tone = Upload(Sine(440.0, 0.5f, 16000, 16000, 1), 1, 16000);
     ASSERT_NE(tone, 0u);
-    ASSERT_NE(audio_->PlaySample(tone, false, 1.0f, 0.0f, 2.0f), 0u);
+    ASSERT_NE(plugin_->PlaySample(tone, false, 1.0f, 0.0f, 2.0f), 0u);
     Wait(800);
     const Capture out = Finish();
     const Span heard = Audible(out);
@@ -40,11 +40,11 @@ TEST_F(DiskOutput, PitchTwoPlaysAnOctaveUpInHalfTheTime)
 
 TEST_F(DiskOutput, PanAndVolumeSetTheLevels)
 {
-    const VoiceHandle voice = audio_->PlaySample(Upload(SteadyTone(3.0), 1, kRate), false, 1.0f, -1.0f, 1.0f);
+    const VoiceHandle voice = plugin_->PlaySample(Upload(SteadyTone(3.0), 1, kRate), false, 1.0f, -1.0f, 1.0f);
     Wait(250);
-    audio_->SetVoicePan(voice, 0.0f);
+    plugin_->SetVoicePan(voice, 0.0f);
     Wait(250);
-    audio_->SetVoiceVolume(voice, 0.5f);
+    plugin_->SetVoiceVolume(voice, 0.5f);
     Wait(250);
     const Capture out = Finish();
     const Span heard = Audible(out, 0.001f);
@@ -66,11 +66,11 @@ TEST_F(DiskOutput, ALoopRepeatsWithoutAClickUntilStopped)
     // Ten whole periods of 400 Hz at 32000 Hz: the loop's end meets its start on the same wave,
     // and the resampler reads across the seam.
     const SampleHandle periods = Upload(Sine(400.0, 0.5f, 800, 32000, 1), 1, 32000);
-    const VoiceHandle voice = audio_->PlaySample(periods, true, 1.0f, 0.0f, 1.0f);
+    const VoiceHandle voice = plugin_->PlaySample(periods, true, 1.0f, 0.0f, 1.0f);
     Wait(400);
-    EXPECT_TRUE(audio_->IsVoicePlaying(voice));
-    audio_->StopVoice(voice);
-    EXPECT_FALSE(audio_->IsVoicePlaying(voice));
+    EXPECT_TRUE(plugin_->IsVoicePlaying(voice));
+    plugin_->StopVoice(voice);
+    EXPECT_FALSE(plugin_->IsVoicePlaying(voice));
     Wait(100);
     const Capture out = Finish();
     const Span heard = Audible(out);
@@ -90,13 +90,13 @@ TEST_F(DiskOutput, ResumeCarriesOnWhereThePauseStopped)
     for (size_t frame = 0; frame < ramp.size() / 2; ++frame)
         ramp[2 * frame] = ramp[2 * frame + 1]
             = static_cast<float>(-0.9 + kSlope * static_cast<double>(frame));
-    const VoiceHandle voice = audio_->PlaySample(Upload(ramp, 2, kRate), false, 1.0f, 0.0f, 1.0f);
+    const VoiceHandle voice = plugin_->PlaySample(Upload(ramp, 2, kRate), false, 1.0f, 0.0f, 1.0f);
     Wait(250);
-    audio_->PauseVoice(voice);
-    EXPECT_FALSE(audio_->IsVoicePlaying(voice));
+    plugin_->PauseVoice(voice);
+    EXPECT_FALSE(plugin_->IsVoicePlaying(voice));
     Wait(250);
-    audio_->ResumeVoice(voice);
-    EXPECT_TRUE(audio_->IsVoicePlaying(voice));
+    plugin_->ResumeVoice(voice);
+    EXPECT_TRUE(plugin_->IsVoicePlaying(voice));
     Wait(250);
     const Capture out = Finish();
 
@@ -122,9 +122,9 @@ TEST_F(DiskOutput, SixtyFourVoicesAddUpAndTheMixIsClippedNeverWrapped)
     // volume 0.5 exactly 0.64.
     const SampleHandle level = Upload(std::vector<float>(4 * kRate, 0.02f), 2, kRate);
     for (int i = 0; i < 64; ++i)
-        ASSERT_NE(audio_->PlaySample(level, false, 1.0f, 0.0f, 1.0f), 0u) << "voice " << i;
+        ASSERT_NE(plugin_->PlaySample(level, false, 1.0f, 0.0f, 1.0f), 0u) << "voice " << i;
     Wait(300);
-    audio_->SetVolume(0.5f);
+    plugin_->SetVolume(0.5f);
     Wait(300);
     const Capture out = Finish();
     const Span heard = Audible(out);
@@ -138,14 +138,14 @@ TEST_F(DiskOutput, SixtyFourVoicesAddUpAndTheMixIsClippedNeverWrapped)
 
 TEST_F(DiskOutput, ANewFormatKeepsTheVoicesPlaying)
 {
-    const VoiceHandle voice = audio_->PlaySample(
+    const VoiceHandle voice = plugin_->PlaySample(
         Upload(Sine(441.0, 0.5f, 3 * kRate, kRate, 1), 1, kRate), false, 1.0f, 0.0f, 1.0f);
     Wait(200);
     const AudioMode wanted { 32, 1, 48000 };
-    ASSERT_TRUE(audio_->SetMode(nullptr, &wanted));
-    EXPECT_TRUE(audio_->IsVoicePlaying(voice));
+    ASSERT_TRUE(plugin_->SetMode(nullptr, &wanted));
+    EXPECT_TRUE(plugin_->IsVoicePlaying(voice));
     AudioMode granted {};
-    ASSERT_TRUE(audio_->GetMode(&granted));
+    ASSERT_TRUE(plugin_->GetMode(&granted));
     EXPECT_EQ(granted.bps, 32);
     EXPECT_EQ(granted.channels, 1);
     EXPECT_EQ(granted.rate, 48000);
@@ -163,11 +163,11 @@ TEST_F(DiskOutput, ANewFormatKeepsTheVoicesPlaying)
 TEST_F(DiskOutput, ReleasingASampleEndsItsVoices)
 {
     const SampleHandle tone = Upload(SteadyTone(3.0), 1, kRate);
-    const VoiceHandle voice = audio_->PlaySample(tone, true, 1.0f, 0.0f, 1.0f);
+    const VoiceHandle voice = plugin_->PlaySample(tone, true, 1.0f, 0.0f, 1.0f);
     Wait(200);
-    audio_->ReleaseSample(tone);
-    EXPECT_FALSE(audio_->IsVoicePlaying(voice));
-    EXPECT_EQ(audio_->PlaySample(tone, false, 1.0f, 0.0f, 1.0f), 0u) << "the handle is gone";
+    plugin_->ReleaseSample(tone);
+    EXPECT_FALSE(plugin_->IsVoicePlaying(voice));
+    EXPECT_EQ(plugin_->PlaySample(tone, false, 1.0f, 0.0f, 1.0f), 0u) << "the handle is gone";
     Wait(200);
     const Capture out = Finish();
     EXPECT_GT(out.Frames() - Audible(out).end, out.FramesIn(0.02));

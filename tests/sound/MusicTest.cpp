@@ -13,7 +13,7 @@ TEST_F(DiskOutput, MusicStreamsAFileLongerThanItsBuffer)
     // A second and a half of 441 Hz in FLAC, lossless, so what comes out can be compared.
     const std::string path = File("music.flac");
     ASSERT_TRUE(WriteSound(path, EveryFormat()[1], Sine(441.0, 0.5f, 66150, 44100, 1), 1));
-    Vorn::Sound music(audio_.get());
+    Vorn::Sound music(plugin_.get());
     ASSERT_TRUE(music.Load(path.c_str(), true));
     music.Play();
     EXPECT_TRUE(music.IsPlaying());

@@ -1,9 +1,8 @@
-// GameRun: fork/exec of the real binary with a clean environment, a kill timer and pipes for
-// its output; the game folder is a fresh directory under the system's temporary directory.
+// GameRun: fork/exec of the real binary with a clean environment, its output in files of the game
+// folder, a kill timer; the game folder is a fresh directory under the system's temporary one.
 #include "GameRun.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
 
 extern char** environ;
 
@@ -23,87 +23,83 @@ namespace {
 
 constexpr const char* kBoxTitle = "[messagebox] title: ";
 constexpr const char* kBoxAnswer = "[messagebox] answer: ";
+constexpr const char* kStderrFile = ".vorn-stderr";
 
 bool StartsWith(const std::string& text, const std::string& prefix)
 {
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
-// Reads both pipes until they close or the deadline passes.
-bool Drain(
-    int outFd, int errFd, std::string& out, std::string& err, std::chrono::steady_clock::time_point deadline)
+// Starts vorn in `folder` with its output going to two files there; returns the child's pid. The
+// child's environment is the test's own without DISPLAY, WAYLAND_DISPLAY and VORN_*, with SDL's
+// dummy drivers, then the options' changes (the test process is single-threaded, so the child may
+// change its environment before exec).
+pid_t SpawnVorn(const std::filesystem::path& folder, const RunOptions& options)
 {
-    pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
-    std::string* sinks[2] = {&out, &err};
-    int open = 2;
-    char buffer[4096];
-    while (open > 0) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0)
-            return false;
-        const int ready = poll(fds, 2, static_cast<int>(left.count()));
-        if (ready < 0 && errno == EINTR)
-            continue;
-        if (ready <= 0)
-            return false;
-        for (int i = 0; i < 2; ++i) {
-            if (fds[i].fd < 0 || fds[i].revents == 0)
-                continue;
-            const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
-            if (n > 0) {
-                sinks[i]->append(buffer, static_cast<size_t>(n));
-            } else if (n == 0 || errno != EINTR) {
-                fds[i].fd = -1;
-                --open;
-            }
+    const std::string out = (folder / RunningGame::kStdoutFile).string();
+    const std::string err = (folder / kStderrFile).string();
+    std::vector<std::string> args { VornBinary().string() };
+    args.insert(args.end(), options.args.begin(), options.args.end());
+    std::vector<char*> argv;
+    for (auto& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    const pid_t pid = fork();
+    if (pid < 0)
+        throw std::runtime_error("fork failed");
+    if (pid == 0) {
+        std::vector<std::string> names;
+        for (char** entry = environ; *entry != nullptr; ++entry) {
+            const std::string name = std::string(*entry).substr(0, std::string(*entry).find('='));
+            if (name == "DISPLAY" || name == "WAYLAND_DISPLAY" || StartsWith(name, "VORN_"))
+                names.push_back(name);
         }
+        for (const auto& name : names)
+            unsetenv(name.c_str());
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        for (const auto& [name, value] : options.env)
+            setenv(name.c_str(), value.c_str(), 1);
+        for (const auto& name : options.unset)
+            unsetenv(name.c_str());
+        const int in = open("/dev/null", O_RDONLY | O_CLOEXEC);
+        const int outFd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        const int errFd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (in < 0 || outFd < 0 || errFd < 0 || chdir(folder.c_str()) != 0)
+            _exit(126);
+        dup2(in, STDIN_FILENO);
+        dup2(outFd, STDOUT_FILENO);
+        dup2(errFd, STDERR_FILENO);
+        execv(argv[0], argv.data());
+        _exit(127);
     }
-    return true;
+    return pid;
 }
 
-}  // namespace
-
-// The child's environment: the test's own, cleaned of anything that could reach a real desktop
-// or change the runtime's automation behaviour, then the options applied.
-std::vector<std::string> ChildEnvironment(const RunOptions& options)
-{
-    std::map<std::string, std::string> env;
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        const std::string text = *entry;
-        const auto eq = text.find('=');
-        if (eq == std::string::npos)
-            continue;
-        const std::string name = text.substr(0, eq);
-        if (name == "DISPLAY" || name == "WAYLAND_DISPLAY" || StartsWith(name, "VORN_"))
-            continue;
-        env[name] = text.substr(eq + 1);
-    }
-    env["SDL_VIDEODRIVER"] = "dummy";
-    env["SDL_AUDIODRIVER"] = "dummy";
-    for (const auto& [name, value] : options.env)
-        env[name] = value;
-    for (const auto& name : options.unset)
-        env.erase(name);
-    std::vector<std::string> result;
-    for (const auto& [name, value] : env)
-        result.push_back(name + "=" + value);
-    return result;
-}
+} // namespace
 
 std::filesystem::path VornBinary()
 {
     return VORN_TEST_BINARY;
 }
-
 std::filesystem::path TestPluginDir()
 {
     return VORN_TEST_PLUGIN_DIR;
 }
-
 std::filesystem::path SdlPluginDir()
 {
     return VORN_SDL_PLUGIN_DIR;
+}
+
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
 }
 
 std::vector<std::string> SplitLines(const std::string& text)
@@ -125,11 +121,9 @@ std::vector<MessageBoxRecord> RunResult::Boxes() const
             continue;
         MessageBoxRecord box;
         box.title = lines[i].substr(std::strlen(kBoxTitle));
-        std::string text;
         size_t j = i + 1;
         for (; j < lines.size() && !StartsWith(lines[j], kBoxAnswer); ++j)
-            text += (j > i + 1 ? "\n" : "") + lines[j];
-        box.text = text;
+            box.text += (j > i + 1 ? "\n" : "") + lines[j];
         if (j < lines.size()) {
             const std::string answer = lines[j].substr(std::strlen(kBoxAnswer));
             box.answer = answer.substr(0, answer.find(' '));
@@ -143,11 +137,8 @@ std::vector<MessageBoxRecord> RunResult::Boxes() const
 
 std::string RunResult::Describe() const
 {
-    std::ostringstream text;
-    text << "exit code " << exitCode << ", signal " << signal << (timedOut ? ", timed out" : "")
-         << "\n--- stderr ---\n"
-         << err << "--- end ---";
-    return text.str();
+    return "exit code " + std::to_string(exitCode) + ", signal " + std::to_string(signal)
+        + (timedOut ? ", timed out" : "") + "\n--- stderr ---\n" + err + "--- end ---";
 }
 
 GameFolder::GameFolder()
@@ -176,17 +167,10 @@ void GameFolder::Write(const std::string& relative, const std::string& contents)
         throw std::runtime_error("cannot write " + file.string());
 }
 
-void GameFolder::WriteScript(const std::string& name, const std::string& contents) const
+void GameFolder::Copy(const std::filesystem::path& from, const std::string& relative) const
 {
-    Write("Scripts/" + name, contents);
-}
-
-void GameFolder::CopyTestPlugin(const std::string& plugin, const std::string& relative) const
-{
-    const auto target = path_ / relative;
-    std::filesystem::create_directories(target.parent_path());
-    std::filesystem::copy_file(
-        TestPluginDir() / plugin, target, std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::create_directories((path_ / relative).parent_path());
+    std::filesystem::copy_file(from, path_ / relative, std::filesystem::copy_options::overwrite_existing);
 }
 
 void GameFolder::UseTestPluginsAsDefaults() const
@@ -198,10 +182,8 @@ void GameFolder::UseTestPluginsAsDefaults() const
 
 void GameFolder::UseSdlPluginsAsDefaults() const
 {
-    std::filesystem::create_directories(path_ / "Plugins");
-    for (const char* name : {"VornDX8.so", "VornDI8.so", "VornDS8.so"})
-        std::filesystem::copy_file(
-            SdlPluginDir() / name, path_ / "Plugins" / name, std::filesystem::copy_options::overwrite_existing);
+    for (const char* name : { "VornDX8.so", "VornDI8.so", "VornDS8.so" })
+        Copy(SdlPluginDir() / name, std::string("Plugins/") + name);
 }
 
 std::string GameFolder::Read(const std::string& relative) const
@@ -212,71 +194,67 @@ std::string GameFolder::Read(const std::string& relative) const
     return text.str();
 }
 
-std::vector<std::string> GameFolder::ReadLines(const std::string& relative) const
-{
-    return SplitLines(Read(relative));
-}
-
-pid_t SpawnVorn(const std::filesystem::path& folder, const RunOptions& options, int outFd, int errFd)
-{
-    // Everything the child needs is prepared before fork: only async-signal-safe calls after it.
-    const std::string binary = VornBinary().string();
-    const std::string dir = folder.string();
-    std::vector<std::string> args{binary};
-    args.insert(args.end(), options.args.begin(), options.args.end());
-    const std::vector<std::string> env = ChildEnvironment(options);
-    std::vector<char*> argv;
-    for (const auto& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
-    for (const auto& entry : env)
-        envp.push_back(const_cast<char*>(entry.c_str()));
-    envp.push_back(nullptr);
-
-    const pid_t pid = fork();
-    if (pid < 0)
-        throw std::runtime_error("fork failed");
-    if (pid == 0) {
-        dup2(outFd, STDOUT_FILENO);
-        dup2(errFd, STDERR_FILENO);
-        const int devnull = open("/dev/null", O_RDONLY);
-        if (devnull >= 0)
-            dup2(devnull, STDIN_FILENO);
-        if (chdir(dir.c_str()) != 0)
-            _exit(126);
-        execve(argv[0], argv.data(), envp.data());
-        _exit(127);
-    }
-    return pid;
-}
-
 RunResult GameFolder::Run(const RunOptions& options) const
 {
-    int outPipe[2];
-    int errPipe[2];
-    if (pipe2(outPipe, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0)
-        throw std::runtime_error("pipe failed");
-    const pid_t pid = SpawnVorn(path_, options, outPipe[1], errPipe[1]);
-    close(outPipe[1]);
-    close(errPipe[1]);
+    return RunningGame(*this, options).Finish(options.timeout);
+}
 
-    RunResult result;
-    const auto deadline = std::chrono::steady_clock::now() + options.timeout;
-    result.timedOut = !Drain(outPipe[0], errPipe[0], result.out, result.err, deadline);
-    if (result.timedOut)
-        kill(pid, SIGKILL);
-    close(outPipe[0]);
-    close(errPipe[0]);
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) { }
-    if (WIFEXITED(status)) {
-        result.exitCode = WEXITSTATUS(status);
-    } else if (WIFSIGNALED(status)) {
-        result.signal = WTERMSIG(status);
+RunningGame::RunningGame(const GameFolder& folder, const RunOptions& options)
+    : folder_(folder)
+    , pid_(SpawnVorn(folder.Path(), options))
+{
+}
+
+RunningGame::~RunningGame()
+{
+    if (!reaped_ && pid_ > 0) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
     }
-    result.log = ReadLines("vorn.log");
+}
+
+bool RunningGame::Running()
+{
+    if (!reaped_ && waitpid(pid_, &status_, WNOHANG) == pid_)
+        reaped_ = true;
+    return !reaped_;
+}
+
+bool RunningGame::WaitForLog(const std::string& text, std::chrono::milliseconds timeout) const
+{
+    bool found = false;
+    WaitUntil(
+        [&] {
+            // Asked before the log is read, so that a line written just before the end counts.
+            const bool running = const_cast<RunningGame*>(this)->Running();
+            for (const auto& line : folder_.ReadLines("vorn.log"))
+                found = found || line.find(text) != std::string::npos;
+            return found || !running;
+        },
+        timeout);
+    return found;
+}
+
+RunResult RunningGame::Finish(std::chrono::milliseconds timeout)
+{
+    RunResult result;
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (Running() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (!reaped_) {
+        result.timedOut = true;
+        kill(pid_, SIGKILL);
+        while (waitpid(pid_, &status_, 0) < 0 && errno == EINTR) { }
+        reaped_ = true;
+    }
+    if (WIFEXITED(status_))
+        result.exitCode = WEXITSTATUS(status_);
+    else if (WIFSIGNALED(status_))
+        result.signal = WTERMSIG(status_);
+    result.out = folder_.Read(kStdoutFile);
+    result.err = folder_.Read(kStderrFile);
+    result.log = folder_.ReadLines("vorn.log");
     return result;
 }
 
-}  // namespace vorntest
+} // namespace vorntest

@@ -1,7 +1,6 @@
 // XSession: script tests against a real X server. XServer starts a private Xvfb (it picks a free
-// display number itself, so parallel tests never collide); RunningGame runs vorn on it in the
-// background so a test can wait for log lines, act with xdotool or ask the window to close, and
-// then collect the run's result as GameFolder::Run does.
+// display number itself, so parallel tests never collide); run vorn on it in the background with
+// RunningGame (GameRun.h) to wait for log lines, act with xdotool or ask the window to close.
 #pragma once
 
 #include <sys/types.h>
@@ -32,8 +31,8 @@ public:
     // trimmed, goes to *output when given.
     bool XdoTool(const std::string& arguments, std::string* output = nullptr) const;
     // The id of the window whose title is exactly `title`, waiting up to `timeout`; 0 when none.
-    unsigned long FindWindow(const std::string& title,
-                             std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
+    unsigned long FindWindow(
+        const std::string& title, std::chrono::milliseconds timeout = std::chrono::seconds(30)) const;
     // Asks a window to close as a window manager does (WM_DELETE_WINDOW through WM_PROTOCOLS).
     bool RequestClose(unsigned long window) const;
 
@@ -42,28 +41,4 @@ private:
     std::string display_;
 };
 
-// vorn running in the background in a game folder. Killed when destroyed if still running.
-class RunningGame {
-public:
-    RunningGame(const GameFolder& folder, const RunOptions& options);
-    ~RunningGame();
-    RunningGame(const RunningGame&) = delete;
-    RunningGame& operator=(const RunningGame&) = delete;
-
-    // Waits until a line of vorn.log contains `text`; false on timeout or when the process ended
-    // without writing it.
-    bool WaitForLog(const std::string& text,
-                    std::chrono::milliseconds timeout = std::chrono::seconds(15)) const;
-    // Whether the process is still running.
-    bool Running();
-    // Waits for the process to end (killing it after `timeout`) and collects its result.
-    RunResult Finish(std::chrono::milliseconds timeout = std::chrono::seconds(15));
-
-private:
-    const GameFolder& folder_;
-    pid_t pid_ = -1;
-    bool reaped_ = false;
-    int status_ = 0;
-};
-
-}  // namespace vorntest
+} // namespace vorntest

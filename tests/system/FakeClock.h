@@ -18,7 +18,6 @@ public:
 
     // Moves the clock to `ms` milliseconds (fractions allowed) after its start.
     void SetMs(double ms) { now_ = kStart + static_cast<int64_t>(ms * 1'000'000.0); }
-    void SetNs(int64_t ns) { now_ = kStart + ns; }
     void AdvanceMs(double ms) { now_ += static_cast<int64_t>(ms * 1'000'000.0); }
 
 private:

@@ -1,5 +1,5 @@
-// Timer arithmetic against an injected clock: ticks, lateness, one-shot restarts, pause/resume,
-// intervals below 1, get_delta_ms truncation and the running total.
+// Timer arithmetic against an injected clock: ticks and their lateness, one-shot restarts,
+// pause and resume, intervals below 1 and their truncation, get_delta_ms and the running total.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,192 +12,96 @@ namespace {
 
 class TimerArithmetic : public ::testing::Test {
 protected:
-    // Counts ticks by watching the running total change.
-    int Pass(double at_ms)
+    // One pass at `at_ms`; whether the timer ticked (its running total changed).
+    bool TicksAt(double at_ms)
     {
         clock.SetMs(at_ms);
         const double before = timer.get_elapsed();
         sys::Timers().RunPass(nullptr);
-        return timer.get_elapsed() != before ? 1 : 0;
+        return timer.get_elapsed() != before;
     }
 
     FakeClock clock;
     LuaTimer timer;
 };
 
-TEST_F(TimerArithmetic, NewTimerIsPausedWithIntervalZero)
+TEST_F(TimerArithmetic, TicksComeEveryIntervalALateOneRestartsTheScheduleAndAOneShotPauses)
 {
-    EXPECT_TRUE(timer.get_paused());
-    EXPECT_EQ(timer.get_interval(), 0);
-    EXPECT_FALSE(timer.recur);
-    EXPECT_EQ(timer.get_elapsed(), 0);
-    EXPECT_EQ(Pass(10'000), 0);
-}
-
-TEST_F(TimerArithmetic, RecurringTimerTicksEveryIntervalWithDeltaOne)
-{
+    EXPECT_FALSE(TicksAt(10'000)) << "a new timer is paused";
+    clock.SetMs(0);
     timer.start(100, true);
-    EXPECT_FALSE(timer.get_paused());
-    EXPECT_EQ(Pass(99.999), 0);
-    EXPECT_EQ(Pass(100), 1);
-    EXPECT_FLOAT_EQ(timer.get_delta(), 1.0f);
-    EXPECT_EQ(Pass(150), 0);
-    EXPECT_EQ(Pass(200), 1);
-    EXPECT_FLOAT_EQ(timer.get_delta(), 1.0f);
-    EXPECT_DOUBLE_EQ(timer.get_elapsed(), 200.0);
-}
-
-TEST_F(TimerArithmetic, LateFrameGivesOneTickWithItsLatenessAndRestartsTheSchedule)
-{
-    timer.start(100, true);
-    EXPECT_EQ(Pass(250), 1);
-    EXPECT_FLOAT_EQ(timer.get_delta(), 2.5f);
-    EXPECT_DOUBLE_EQ(timer.get_elapsed(), 250.0);
-    // Not caught up: the next tick is one period after the late one.
-    EXPECT_EQ(Pass(300), 0);
-    EXPECT_EQ(Pass(350), 1);
-    EXPECT_FLOAT_EQ(timer.get_delta(), 1.0f);
-}
-
-TEST_F(TimerArithmetic, OneShotPausesAfterItsTickAndRestartsAtOnce)
-{
-    timer.start(100);
-    EXPECT_EQ(Pass(100), 1);
+    EXPECT_FALSE(TicksAt(99.999));
+    EXPECT_TRUE(TicksAt(100));
+    EXPECT_FLOAT_EQ(1.0f, timer.get_delta());
+    EXPECT_FALSE(TicksAt(199));
+    EXPECT_TRUE(TicksAt(350));
+    EXPECT_FLOAT_EQ(2.5f, timer.get_delta());
+    EXPECT_DOUBLE_EQ(350.0, timer.get_elapsed());
+    // Missed periods are not caught up: the next tick is one period after the late one.
+    EXPECT_FALSE(TicksAt(449));
+    EXPECT_TRUE(TicksAt(450));
+    EXPECT_FLOAT_EQ(1.0f, timer.get_delta());
+    // A one-shot pauses after its tick; resumed, it counts the period as already run (its due
+    // time was left one period ahead). After stop a start waits a full interval.
+    timer.start(100, false);
+    EXPECT_TRUE(TicksAt(550));
     EXPECT_TRUE(timer.get_paused());
-    EXPECT_EQ(Pass(1000), 0);
-    // due was left one period ahead, so the resume counts the whole period as already run.
+    EXPECT_FALSE(TicksAt(1000));
     timer.start();
-    EXPECT_EQ(Pass(1000), 1);
-    EXPECT_FLOAT_EQ(timer.get_delta(), 1.0f);
-    EXPECT_DOUBLE_EQ(timer.get_elapsed(), 200.0);
-}
-
-TEST_F(TimerArithmetic, StartAfterStopWaitsAFullInterval)
-{
-    timer.start(100);
-    EXPECT_EQ(Pass(100), 1);
+    EXPECT_TRUE(TicksAt(1000));
+    EXPECT_DOUBLE_EQ(650.0, timer.get_elapsed());
     timer.stop();
-    EXPECT_EQ(timer.get_elapsed(), 0);
-    clock.SetMs(500);
+    EXPECT_EQ(0, timer.get_elapsed());
+    clock.SetMs(1500);
     timer.start();
-    EXPECT_EQ(Pass(599), 0);
-    EXPECT_EQ(Pass(600), 1);
-    EXPECT_FLOAT_EQ(timer.get_delta(), 1.0f);
+    EXPECT_FALSE(TicksAt(1599));
+    EXPECT_TRUE(TicksAt(1600));
 }
 
-TEST_F(TimerArithmetic, PauseThenResumeCompletesTheInterruptedPeriod)
+TEST_F(TimerArithmetic, AResumeCompletesTheInterruptedPeriodOrBeforeTheFirstTickStartsAFreshOne)
 {
-    timer.start(1000, true);
-    EXPECT_EQ(Pass(1000), 1);
-    clock.SetMs(1300);
-    timer.pause();
-    EXPECT_EQ(Pass(6300), 0);
-    timer.start(); // 5 s later: 700 ms of the period are left
-    EXPECT_EQ(Pass(6999), 0);
-    EXPECT_EQ(Pass(7000), 1);
-    EXPECT_FLOAT_EQ(timer.get_delta(), 1.0f);
-    // Only active time counts.
-    EXPECT_DOUBLE_EQ(timer.get_elapsed(), 2000.0);
-    // Pausing twice keeps the first pause moment.
-    clock.SetMs(7100);
-    timer.pause();
-    clock.SetMs(7500);
-    timer.pause();
-    clock.SetMs(9000);
-    timer.set_paused(false);
-    EXPECT_EQ(Pass(9899), 0);
-    EXPECT_EQ(Pass(9900), 1);
-}
-
-TEST_F(TimerArithmetic, ResumeBeforeTheFirstTickStartsAFreshPeriod)
-{
-    // Nothing has run yet (elapsed is 0), so a resume is a fresh start.
     timer.start(1000, true);
     clock.SetMs(300);
     timer.pause();
     clock.SetMs(5300);
     timer.start();
-    EXPECT_EQ(Pass(6299), 0);
-    EXPECT_EQ(Pass(6300), 1);
-}
-
-TEST_F(TimerArithmetic, StartOnARunningTimerChangesOnlyTheInterval)
-{
-    timer.start(100, true);
-    clock.SetMs(50);
+    EXPECT_FALSE(TicksAt(6299));
+    EXPECT_TRUE(TicksAt(6300));
+    clock.SetMs(6600);
+    timer.pause();
+    clock.SetMs(6700);
+    timer.pause(); // a second pause keeps the first moment
+    timer.set_paused(false);
+    EXPECT_FALSE(TicksAt(7299)) << "700 ms of the period were left";
+    EXPECT_TRUE(TicksAt(7400));
+    EXPECT_FLOAT_EQ(1.0f, timer.get_delta());
+    EXPECT_DOUBLE_EQ(2000.0, timer.get_elapsed()) << "only active time counts";
+    // start() on a running timer changes only the interval: still due at 8400, then 300 ms periods.
     timer.start(300);
-    EXPECT_EQ(timer.get_interval(), 300);
-    // Still due at 100; the next period is computed with the new interval.
-    EXPECT_EQ(Pass(100), 1);
-    EXPECT_FLOAT_EQ(timer.get_delta(), 1.0f / 3.0f);
-    EXPECT_EQ(Pass(399), 0);
-    EXPECT_EQ(Pass(400), 1);
+    EXPECT_TRUE(TicksAt(8400));
+    EXPECT_FLOAT_EQ(10.0f / 3.0f, timer.get_delta());
+    EXPECT_FALSE(TicksAt(8699));
 }
 
-TEST_F(TimerArithmetic, IntervalBelowOneNeverTicks)
+TEST_F(TimerArithmetic, IntervalsTruncateBelowOneNeverTickAndDeltaMsTruncates)
 {
-    timer.start(0, true);
-    EXPECT_FALSE(timer.get_paused());
-    EXPECT_EQ(Pass(10'000), 0);
-    timer.set_interval(-5);
-    EXPECT_EQ(Pass(20'000), 0);
-    timer.set_interval(0.9); // truncated toward zero
-    EXPECT_EQ(timer.get_interval(), 0);
-    EXPECT_EQ(Pass(30'000), 0);
-}
-
-TEST_F(TimerArithmetic, IntervalIsTruncatedTowardZeroAndSaturates)
-{
-    timer.set_interval(99.9);
-    EXPECT_EQ(timer.get_interval(), 99);
     timer.set_interval(-99.9);
-    EXPECT_EQ(timer.get_interval(), -99);
+    EXPECT_EQ(-99, timer.get_interval());
     timer.set_interval(1e300);
-    EXPECT_EQ(timer.get_interval(), 2147483647);
-    timer.set_interval(-1e300);
-    EXPECT_EQ(timer.get_interval(), -2147483648.0);
+    EXPECT_EQ(2147483647, timer.get_interval());
     timer.set_interval(std::nan(""));
-    EXPECT_EQ(timer.get_interval(), 0);
-}
-
-TEST_F(TimerArithmetic, DeltaMsIsTruncatedNotRounded)
-{
-    timer.start(100, true);
-    EXPECT_EQ(Pass(125), 1);
-    EXPECT_EQ(timer.get_delta_ms(), 125);
-    // 104 ms on a 100 ms period: the single-precision delta is just under 1.04.
-    clock.SetMs(125);
+    EXPECT_EQ(0, timer.get_interval());
+    timer.start(0.9, true);
+    EXPECT_FALSE(TicksAt(10'000));
     timer.stop();
-    timer.start();
-    EXPECT_EQ(Pass(229), 1);
+    timer.start(100.9);
+    EXPECT_EQ(100, timer.get_interval());
+    EXPECT_TRUE(TicksAt(10'125));
+    EXPECT_EQ(125, timer.get_delta_ms());
+    // 104 ms on a 100 ms period: the single-precision delta is just under 1.04.
+    EXPECT_TRUE(TicksAt(10'229));
     EXPECT_LT(static_cast<double>(timer.get_delta()), 1.04);
-    EXPECT_EQ(timer.get_delta_ms(), 103);
-}
-
-TEST_F(TimerArithmetic, ElapsedChangesOnlyAtTicks)
-{
-    timer.start(100, true);
-    EXPECT_EQ(Pass(99), 0);
-    EXPECT_EQ(timer.get_elapsed(), 0);
-    EXPECT_EQ(Pass(130), 1);
-    EXPECT_DOUBLE_EQ(timer.get_elapsed(), 130.0);
-    EXPECT_EQ(Pass(200), 0);
-    EXPECT_DOUBLE_EQ(timer.get_elapsed(), 130.0);
-}
-
-TEST(TimerList, DestroyedTimerLeavesItsEntryUntilThePass)
-{
-    FakeClock clock;
-    sys::Timers().RunPass(nullptr);
-    const std::size_t before = sys::Timers().Size();
-    {
-        LuaTimer a;
-        LuaTimer b;
-        EXPECT_EQ(sys::Timers().Size(), before + 2);
-    }
-    EXPECT_EQ(sys::Timers().Size(), before + 2);
-    sys::Timers().RunPass(nullptr);
-    EXPECT_EQ(sys::Timers().Size(), before);
+    EXPECT_EQ(103, timer.get_delta_ms());
 }
 
 } // namespace
