@@ -19,7 +19,7 @@ Node::~Node()
     --live_nodes;
 }
 
-void Node::Release()
+void Node::DropRef()
 {
     if (--references <= 0)
         delete this;

@@ -20,8 +20,9 @@ public:
     virtual void MarkClean() {}
 
     void AddRef() { ++references; }
-    // Drops one reference; the last one deletes the node.
-    void Release();
+    // Drops one reference; the last one deletes the node. (Images, fonts and sounds have a
+    // Release of their own that unloads them: this one is named apart.)
+    void DropRef();
 
     // How many nodes of every kind exist now: a finished run must end with none.
     static long LiveCount();

@@ -31,7 +31,7 @@ public:
     ~Ref()
     {
         if (node_ != nullptr)
-            node_->Node::Release(); // not T's own Release (Image, Font and Sound unload with theirs)
+            node_->DropRef();
     }
 
     T* Get() const { return node_; }

@@ -20,7 +20,7 @@ public:
     ~Held()
     {
         node_->owner = nullptr;
-        node_->Node::Release(); // not T's own Release (Image, Font and Sound unload with theirs)
+        node_->DropRef();
     }
     Held(const Held&) = delete;
     Held& operator=(const Held&) = delete;

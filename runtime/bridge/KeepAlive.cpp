@@ -17,7 +17,7 @@ int ReleaseKeeper(lua_State* L)
     if (slot != nullptr && *slot != nullptr) {
         Vorn::Node* node = *slot;
         *slot = nullptr;
-        node->Release();
+        node->DropRef();
     }
     return 0;
 }
