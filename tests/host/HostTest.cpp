@@ -211,4 +211,20 @@ TEST(Host, CancelFinalisesAndExitsAndWithoutADisplayEveryBoxEndsTheProcessAtOnce
     EXPECT_EQ("1. Call on line 2 from Main chunk", run.log.back());
 }
 
+TEST(Host, RequireFindsTheGamesScriptsAfterLuasOwnPlaces)
+{
+    GameFolder game;
+    game.WriteScript("util.lua", "return { answer = 42 }\n");
+    const auto run
+        = RunGame(game, "print(require('util').answer, package.path:find(';Scripts/%?%.lua$') ~= nil)\n");
+    EXPECT_EQ("42\ttrue\n", run.out) << run.Describe();
+}
+
+TEST(Host, PrintIsWrittenALineAtATimeWhenRedirected)
+{
+    GameFolder game;
+    const auto run = RunGame(game, "print('first')\nos.execute('cp .vorn-stdout seen.txt')\n");
+    EXPECT_EQ("first\n", game.Read("seen.txt")) << run.Describe();
+}
+
 } // namespace
