@@ -106,6 +106,29 @@ TEST(DisplayX11, ModesAreTheScreensAndAPresentedFrameIsTheModesSizeInBlack)
     SDL_FreeSurface(frame);
 }
 
+// Full screen takes only what the screen offers, and get_mode tells the mode in use: the screen's
+// own record of it, not what was asked for.
+TEST(DisplayX11, FullScreenTakesOnlyAModeTheScreenOffersAndGetModeTellsTheOneInUse)
+{
+    XServer server;
+    GameFolder game;
+    game.UseSdlPluginsAsDefaults();
+    game.WriteScript("main.lua",
+        "display:create('Vorn modes', 320, 200, 32, true)\n"
+        "local m, d = DisplayMode(), DisplayMode()\n"
+        "local function mode(x) return x.width .. 'x' .. x.height .. 'x' .. x.depth .. '@' .. x.refresh end\n"
+        "m.width, m.height, m.depth, m.refresh, m.windowed = 1024, 768, 32, 75, false\n"
+        "print(display:set_mode(m), display:get_mode(d), mode(d), d.windowed)\n"
+        "local offered = display.modes[1]\n"
+        "m.width, m.height, m.refresh = offered.width, offered.height, 0\n"
+        "print(display:set_mode(m), display:get_mode(d), mode(d) == mode(offered), d.windowed)\n"
+        "display:destroy()\n");
+    const auto result = game.Run(server.Options());
+    ASSERT_EQ(0, result.exitCode) << result.Describe();
+    EXPECT_EQ("false\ttrue\t320x200x32@60\ttrue\ntrue\ttrue\ttrue\tfalse\n", result.out);
+    EXPECT_TRUE(ContainsInOrder(result.log, { "[vorn] set_mode [1024 x 768 x 32 @ 75Hz fs] failed." }));
+}
+
 // A destroyed window is freed at once, not kept hidden: the script looks for it on the X server
 // right after destroy() returns.
 TEST(DisplayX11, ADestroyedWindowIsGoneFromTheServerAtOnce)
