@@ -38,7 +38,8 @@ template <typename Wrapper> bool DeleteDevice(Wrapper*& wrapper, DeviceHandle& h
     return true;
 }
 
-// One frame: plugin updates and input polls, timers, the frame itself, window messages.
+// One frame: plugin updates and input polls, timers, the frame itself, window messages; then
+// what nobody read is dropped.
 // Returns true when the quit message ended the loop.
 bool RunFrame()
 {
@@ -60,7 +61,11 @@ bool RunFrame()
     sys::RunTimerPass();
     Vorn::NODE_MANAGER.Rebuild();
     devices.display->render();
-    return PumpMessages();
+    if (PumpMessages())
+        return true;
+    platform::DropUnreadEvents(
+        { plugins.video != nullptr, plugins.input != nullptr, plugins.audio != nullptr });
+    return false;
 }
 
 // Frames run while the game window exists; no sleeping, no frame limiting.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <SDL_image.h>
+#include <X11/Xlib.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -22,6 +23,18 @@ bool Printed(const RunningGame& run, const std::string& line, long count = 1)
         const Lines printed = run.Printed();
         return std::count(printed.begin(), printed.end(), line) >= count;
     });
+}
+
+// Warps the pointer back and forth at (100, 100) `count` times, as fast as the server takes it:
+// every warp is a motion event for the window under it.
+void FloodMotion(const std::string& display, int count)
+{
+    ::Display* x = XOpenDisplay(display.c_str());
+    ASSERT_NE(nullptr, x);
+    for (int i = 0; i < count; ++i)
+        XWarpPointer(x, None, DefaultRootWindow(x), 0, 0, 0, 0, 100 + i % 2, 100);
+    XSync(x, False);
+    XCloseDisplay(x);
 }
 
 TEST(DisplayX11, WindowEventsReachTheCallbacksInOrderAndOnCloseDecides)
@@ -127,6 +140,26 @@ TEST(DisplayX11, FullScreenTakesOnlyAModeTheScreenOffersAndGetModeTellsTheOneInU
     ASSERT_EQ(0, result.exitCode) << result.Describe();
     EXPECT_EQ("false\ttrue\t320x200x32@60\ttrue\ntrue\ttrue\ttrue\tfalse\n", result.out);
     EXPECT_TRUE(ContainsInOrder(result.log, { "[vorn] set_mode [1024 x 768 x 32 @ 75Hz fs] failed." }));
+}
+
+// With no input plugin nobody reads the pointer's motion: more of it than the queue holds must not
+// crowd out the close request that follows.
+TEST(DisplayX11, AMotionFloodWithNoInputPluginLeavesRoomForTheCloseRequest)
+{
+    XServer server;
+    GameFolder game;
+    game.UseSdlPluginsAsDefaults();
+    game.CopyTestPlugin("TestNone.so", "Plugins/TestNone.so");
+    game.WriteSettings("[input]\nplugin=Plugins\\TestNone.dll\n");
+    game.WriteScript("main.lua", "display:create('Vorn flood', 320, 200, 32, true)\n");
+    RunningGame run(game, server.Options());
+    const unsigned long window = server.FindWindow("Vorn flood");
+    ASSERT_NE(0u, window);
+    FloodMotion(server.Display(), 80000);
+    ASSERT_TRUE(server.RequestClose(window));
+    const auto result = run.Finish();
+    EXPECT_FALSE(result.timedOut) << result.Describe();
+    EXPECT_EQ("[vorn] all interfaces released. Exitting.", result.log.back());
 }
 
 // A destroyed window is freed at once, not kept hidden: the script looks for it on the X server
