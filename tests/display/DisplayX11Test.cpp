@@ -154,7 +154,7 @@ TEST(DisplayX11, AMotionFloodWithNoInputPluginLeavesRoomForTheCloseRequest)
     game.WriteScript("main.lua", "display:create('Vorn flood', 320, 200, 32, true)\n");
     RunningGame run(game, server.Options());
     const unsigned long window = server.FindWindow("Vorn flood");
-    ASSERT_NE(0u, window);
+    ASSERT_TRUE(window != 0 && run.WaitForLog("entering main loop"));
     FloodMotion(server.Display(), 80000);
     ASSERT_TRUE(server.RequestClose(window));
     const auto result = run.Finish();
