@@ -52,6 +52,8 @@ PeekResult PeekAndDispatch()
     while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT) == 1)
         if (sdl::DispatchWindowEvent(event.window))
             return PeekResult::Dispatched;
+    if (sdl::DispatchGestureEnd())
+        return PeekResult::Dispatched;
     if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_QUIT, SDL_QUIT) == 1) {
         CloseEveryWindow();
         return PeekResult::Dispatched;

@@ -81,6 +81,41 @@ TEST(DisplayX11, WindowEventsReachTheCallbacksInOrderAndOnCloseDecides)
             "on_unsuspend", "on_resize", "on_close 1", "on_close 2", "on_destroy" }));
 }
 
+// A drag of twenty steps is one gesture: one suspend, then unsuspend and resize once it has ended.
+// A move the script's own show() finds still queued is the user's too, not an echo of the show.
+TEST(DisplayX11, ADragIsOneGestureAndAMoveQueuedBeforeShowIsKept)
+{
+    XServer server;
+    GameFolder game;
+    game.UseSdlPluginsAsDefaults();
+    game.WriteScript("main.lua",
+        "local function note(text) print(text) io.stdout:flush() end\n"
+        "for _, name in ipairs({'on_suspend', 'on_unsuspend', 'on_resize'}) do\n"
+        "  display[name] = function() note(name) end\n"
+        "end\n"
+        "display:create('Vorn drag', 320, 200, 32, true)\n"
+        "poll = Timer(); poll.on_tick = function()\n"
+        "  if not os.remove('go') then return end\n"
+        "  os.execute(\"xdotool search --name '^Vorn drag$' windowmove --sync %1 300 200\")\n"
+        "  display:show() note('shown')\n"
+        "end\n"
+        "poll:start(20, true)\n");
+    RunningGame run(game, server.Options());
+    const std::string id = std::to_string(server.FindWindow("Vorn drag"));
+    ASSERT_TRUE(run.WaitForLog("entering main loop"));
+    std::string drag;
+    for (int step = 1; step <= 20; ++step)
+        drag += " windowmove --sync " + id + " " + std::to_string(10 + 5 * step) + " 40 sleep 0.03";
+    ASSERT_TRUE(server.XdoTool(drag.substr(1)));
+    ASSERT_TRUE(Printed(run, "on_resize"));
+    game.Write("go", "");
+    ASSERT_TRUE(Printed(run, "on_resize", 2));
+    ASSERT_TRUE(server.RequestClose(server.FindWindow("Vorn drag")));
+    const auto result = run.Finish();
+    EXPECT_TRUE(SameLines(SplitLines(result.out),
+        { "on_suspend", "on_unsuspend", "on_resize", "shown", "on_suspend", "on_unsuspend", "on_resize" }));
+}
+
 // The screen's modes are listed; a full-screen mode larger than any is refused, logged, and the
 // window fitted back to its mode; a presented frame is that mode's size.
 TEST(DisplayX11, ModesAreTheScreensAndAPresentedFrameIsTheModesSizeInBlack)
