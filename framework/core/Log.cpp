@@ -25,9 +25,11 @@ std::FILE* LogFile(const char* mode)
 
 }  // namespace
 
+// Emptied, then written only at its end: the plugins append their own lines to the same file.
 void Log::Clear()
 {
     LogFile("w");
+    LogFile("a");
 }
 
 void Log::Output(const char* format, ...)

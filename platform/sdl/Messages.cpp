@@ -2,6 +2,7 @@
 // (input events stay queued for the input plugin). Window events become messages for their
 // window's procedure; SDL_QUIT (an interrupt or termination signal) asks every window to close;
 // the layer's own quit message is an SDL user event, taken only when no window event waits.
+// What nobody reads is dropped at the end of each frame.
 #include "platform/Messages.h"
 
 #include <SDL.h>
@@ -16,6 +17,22 @@ Uint32 QuitEventType()
 {
     static const Uint32 type = SDL_RegisterEvents(1);
     return type;
+}
+
+// SDL_FilterEvents callback: keeps what someone reads (1), drops the rest (0).
+int IsRead(void* data, SDL_Event* event)
+{
+    const auto& readers = *static_cast<const EventReaders*>(data);
+    const Uint32 type = event->type;
+    if (type == SDL_WINDOWEVENT || type == SDL_QUIT || type == QuitEventType())
+        return 1;
+    if (type >= SDL_KEYDOWN && type < SDL_CLIPBOARDUPDATE)
+        return readers.input ? 1 : 0;
+    if (type == SDL_RENDER_TARGETS_RESET || type == SDL_RENDER_DEVICE_RESET)
+        return readers.video ? 1 : 0;
+    if (type == SDL_AUDIODEVICEADDED || type == SDL_AUDIODEVICEREMOVED)
+        return readers.audio ? 1 : 0;
+    return 0;
 }
 
 // Close to each window, as a user closing them would.
@@ -35,6 +52,8 @@ PeekResult PeekAndDispatch()
     while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT) == 1)
         if (sdl::DispatchWindowEvent(event.window))
             return PeekResult::Dispatched;
+    if (sdl::DispatchGestureEnd())
+        return PeekResult::Dispatched;
     if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_QUIT, SDL_QUIT) == 1) {
         CloseEveryWindow();
         return PeekResult::Dispatched;
@@ -43,6 +62,12 @@ PeekResult PeekAndDispatch()
     if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, quit, quit) == 1)
         return PeekResult::Quit;
     return PeekResult::Empty;
+}
+
+void DropUnreadEvents(EventReaders readers)
+{
+    if (SDL_WasInit(SDL_INIT_EVENTS) != 0)
+        SDL_FilterEvents(IsRead, &readers);
 }
 
 void PostQuit(int exitCode)

@@ -1,11 +1,14 @@
 // WindowEvents: SDL window events as window messages. Focus, exposure and the close box map one
-// to one; a move or resize that the layer did not cause is a finished user move/size, reported as
-// EnterSizeMove then ExitSizeMove (SDL tells of it only afterwards).
+// to one; moves and resizes that the layer did not cause are the user's: one drag or resize is
+// one gesture, EnterSizeMove when its first event arrives and ExitSizeMove once the window has
+// kept still for kQuietMs (SDL tells of each step only afterwards, and never of the end).
 #include "WindowTable.h"
 
 namespace platform::sdl {
 
 namespace {
+
+constexpr Uint32 kQuietMs = 300;
 
 bool IsGeometryEvent(Uint8 event)
 {
@@ -43,7 +46,7 @@ int FoldGeometry(void* data, SDL_Event* event)
     return 0;
 }
 
-// A user move or resize: true when it gave messages.
+// A user move or resize: true when it gave a message (the gesture's first).
 bool DispatchGeometry(WindowRecord& record, const SDL_WindowEvent& event)
 {
     const bool fullscreen = (SDL_GetWindowFlags(record.native) & SDL_WINDOW_FULLSCREEN) != 0;
@@ -57,10 +60,29 @@ bool DispatchGeometry(WindowRecord& record, const SDL_WindowEvent& event)
     Learn(record, event);
     // The rest of the same move or resize, already queued, belongs to this one.
     SDL_FilterEvents(FoldGeometry, &record);
-    const Hwnd window = HandleOf(record);
-    SendMessage(window, Message::EnterSizeMove);
-    SendMessage(window, Message::ExitSizeMove);
+    record.lastUserChange = SDL_GetTicks();
+    if (record.gesture == WindowRecord::Gesture::Open)
+        return false;
+    record.gesture = WindowRecord::Gesture::Open;
+    SendMessage(HandleOf(record), Message::EnterSizeMove);
     return true;
+}
+
+// SDL_FilterEvents callback: notes a queued user change of one window and removes its geometry
+// events (the others are echoes of what the layer did before).
+int NoteGeometry(void* data, SDL_Event* event)
+{
+    auto* record = static_cast<WindowRecord*>(data);
+    if (event->type != SDL_WINDOWEVENT || event->window.windowID != record->nativeId
+        || !IsGeometryEvent(event->window.event))
+        return 1;
+    if (ChangesKnownGeometry(*record, event->window) && !record->knownFullscreen) {
+        Learn(*record, event->window);
+        record->lastUserChange = SDL_GetTicks();
+        if (record->gesture == WindowRecord::Gesture::None)
+            record->gesture = WindowRecord::Gesture::Noted;
+    }
+    return 0;
 }
 
 } // namespace
@@ -91,6 +113,35 @@ bool DispatchWindowEvent(const SDL_WindowEvent& event)
     default:
         return false;
     }
+}
+
+void NoteQueuedUserGeometry(Hwnd window)
+{
+    WindowRecord* record = Find(window);
+    if (record == nullptr)
+        return;
+    SDL_PumpEvents();
+    SDL_FilterEvents(NoteGeometry, record);
+}
+
+bool DispatchGestureEnd()
+{
+    for (Hwnd window : AllWindows()) {
+        WindowRecord* record = Find(window);
+        if (record == nullptr || record->gesture == WindowRecord::Gesture::None)
+            continue;
+        if (record->gesture == WindowRecord::Gesture::Noted) {
+            record->gesture = WindowRecord::Gesture::Open;
+            SendMessage(window, Message::EnterSizeMove);
+            return true;
+        }
+        if (SDL_GetTicks() - record->lastUserChange >= kQuietMs) {
+            record->gesture = WindowRecord::Gesture::None;
+            SendMessage(window, Message::ExitSizeMove);
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace platform::sdl

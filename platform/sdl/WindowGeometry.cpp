@@ -33,6 +33,7 @@ WindowRecord* Checked(Hwnd window)
 // Applies a show command; the geometry events it causes are the layer's own.
 void Apply(WindowRecord& record, ShowCommand command)
 {
+    NoteQueuedUserGeometry(HandleOf(record));
     switch (command) {
     case ShowCommand::Hide:
         SDL_HideWindow(record.native);
@@ -86,6 +87,7 @@ bool SetWindowPos(Hwnd window, int x, int y, int width, int height, uint32_t fla
     sdl::WindowRecord* record = sdl::Checked(window);
     if (record == nullptr)
         return false;
+    sdl::NoteQueuedUserGeometry(window);
     const sdl::Frame frame = sdl::FrameOf(record->native);
     if ((flags & kSwpNoMove) == 0)
         SDL_SetWindowPosition(

@@ -34,6 +34,10 @@ bool EnsureVideo()
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         return false;
     videoStarted = true;
+    // Kinds of event no part of the runtime reads are never queued.
+    for (const Uint32 type : { SDL_DISPLAYEVENT, SDL_LOCALECHANGED, SDL_CLIPBOARDUPDATE, SDL_DROPFILE,
+             SDL_DROPTEXT, SDL_DROPBEGIN, SDL_DROPCOMPLETE, SDL_SENSORUPDATE })
+        SDL_EventState(type, SDL_DISABLE);
     ApplyCursorVisibility();
     return true;
 }

@@ -28,6 +28,10 @@ struct WindowRecord {
     // repeats it is the echo of the layer's own call, one that differs is the user's doing.
     int knownX = 0, knownY = 0, knownW = 0, knownH = 0;
     bool knownFullscreen = false;
+    // A user's move or resize, however many events it makes, is one gesture: EnterSizeMove when
+    // it is first seen, ExitSizeMove once the geometry has been still for a while.
+    enum class Gesture { None, Noted, Open } gesture = Gesture::None; // Noted: Enter not sent yet
+    Uint32 lastUserChange = 0; // SDL ticks
 };
 
 void SetLastError(uint32_t code);
@@ -71,12 +75,18 @@ std::vector<Hwnd> AllWindows();
 
 // Re-reads the native geometry into the record's known geometry.
 void RefreshKnownGeometry(WindowRecord& record);
+// Before the layer changes a window's geometry itself: notes a user move or resize still queued
+// (so it is not mistaken for the echo of the change) and takes it out of the queue.
+void NoteQueuedUserGeometry(Hwnd window);
 // Takes the echoes of the layer's own geometry change out of SDL's queue (after pumping the
 // native events), so they never become size-move messages.
 void AbsorbOwnGeometryEvents(Hwnd window);
 
 // Turns one SDL window event into messages for its window's procedure; false when it gave none.
 bool DispatchWindowEvent(const SDL_WindowEvent& event);
+// Sends the size-move message a window's gesture is due (Enter for a noted one, Exit for one that
+// has been still long enough); false when none was due.
+bool DispatchGestureEnd();
 
 // Applies the cursor's show counter to SDL (called once video runs).
 void ApplyCursorVisibility();

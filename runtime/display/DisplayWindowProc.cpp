@@ -4,8 +4,8 @@
 
 #include <tolua++.h>
 
-#include "bridge/Callback.h"
 #include "bridge/ScriptState.h"
+#include "bridge/SelfCallback.h"
 #include "display/LuaDisplay.h"
 
 namespace display {
@@ -95,10 +95,7 @@ void LuaDisplay::Fire(const bridge::LuaRef& slot)
     lua_State* L = CallbackState();
     if (L == nullptr)
         return;
-    bridge::CallSlot(L, slot, [this](lua_State* S) {
-        tolua_pushusertype(S, this, "LuaDisplay");
-        return 1;
-    });
+    bridge::CallWithSelf(L, slot, this, "LuaDisplay");
 }
 
 // An unset on_close lets the window close; a failed call leaves its error value, read as true.
@@ -107,11 +104,5 @@ bool LuaDisplay::CloseAllowed()
     lua_State* L = CallbackState();
     if (!onClose.IsSet() || L == nullptr)
         return true;
-    return bridge::CallSlot(
-        L, onClose,
-        [this](lua_State* S) {
-            tolua_pushusertype(S, this, "LuaDisplay");
-            return 1;
-        },
-        true);
+    return bridge::CallWithSelf(L, onClose, this, "LuaDisplay", true);
 }

@@ -28,8 +28,7 @@ namespace {
 constexpr const char* kDefaultScript = "Scripts/main.lua";
 
 // Deletes a wrapper, clears its pointer and returns whether one existed, with its handle.
-template <typename Wrapper>
-bool DeleteDevice(Wrapper*& wrapper, DeviceHandle& handle)
+template <typename Wrapper> bool DeleteDevice(Wrapper*& wrapper, DeviceHandle& handle)
 {
     if (wrapper == nullptr)
         return false;
@@ -39,7 +38,8 @@ bool DeleteDevice(Wrapper*& wrapper, DeviceHandle& handle)
     return true;
 }
 
-// One frame: plugin updates and input polls, timers, the frame itself, window messages.
+// One frame: plugin updates and input polls, timers, the frame itself, window messages; then
+// what nobody read is dropped.
 // Returns true when the quit message ended the loop.
 bool RunFrame()
 {
@@ -61,7 +61,11 @@ bool RunFrame()
     sys::RunTimerPass();
     Vorn::NODE_MANAGER.Rebuild();
     devices.display->render();
-    return PumpMessages();
+    if (PumpMessages())
+        return true;
+    platform::DropUnreadEvents(
+        { plugins.video != nullptr, plugins.input != nullptr, plugins.audio != nullptr });
+    return false;
 }
 
 // Frames run while the game window exists; no sleeping, no frame limiting.
@@ -73,7 +77,17 @@ void RunMainLoop()
     }
 }
 
-}  // namespace
+// require finds the game's own modules: Scripts/<name>.lua, after what Lua looks at by default.
+void AddScriptsToModulePath(lua_State* L)
+{
+    lua_getglobal(L, "package");
+    lua_getfield(L, -1, "path");
+    lua_pushfstring(L, "%s;Scripts/?.lua", lua_tostring(L, -1));
+    lua_setfield(L, -3, "path");
+    lua_pop(L, 2);
+}
+
+} // namespace
 
 bool PumpMessages()
 {
@@ -95,6 +109,7 @@ void InitEngine()
     ScriptState = L;
     lua_gc(L, LUA_GCSTOP, 0);
     luaL_openlibs(L);
+    AddScriptsToModulePath(L);
     tolua_open(L);
     RegisterPackages(L);
     lua_gc(L, LUA_GCRESTART, 0);
@@ -179,4 +194,4 @@ int RunEngine(const char* path)
     return 0;
 }
 
-}  // namespace host
+} // namespace host

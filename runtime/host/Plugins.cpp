@@ -1,10 +1,17 @@
 // Plugins: settings lookup, module loading and the factory/initialise protocol of the plugins.
 #include "host/Plugins.h"
 
+#include <strings.h>
+
+#include <algorithm>
+#include <filesystem>
 #include <string>
+#include <system_error>
+#include <vector>
 
 #include "Vorn/core/Log.h"
 #include "host/ErrorHandler.h"
+#include "platform/Module.h"
 #include "platform/Profile.h"
 
 namespace host {
@@ -24,7 +31,43 @@ std::string PluginPath(const char* section, const char* fallback)
     return value;
 }
 
-}  // namespace
+bool SameName(const std::string& name, const std::string& other)
+{
+    return strcasecmp(name.c_str(), other.c_str()) == 0;
+}
+
+// Only `plugin` in the three device sections means anything; any other key is named once, so a
+// misspelt one does not go unnoticed.
+void LogUnknownSettings()
+{
+    std::vector<platform::ProfileKey> logged;
+    for (const platform::ProfileKey& entry : platform::ReadProfileKeys(kSettingsFile)) {
+        const bool known = SameName(entry.key, "plugin")
+            && (SameName(entry.section, "video") || SameName(entry.section, "input")
+                || SameName(entry.section, "audio"));
+        const bool repeated
+            = std::any_of(logged.begin(), logged.end(), [&](const platform::ProfileKey& before) {
+                  return SameName(before.section, entry.section) && SameName(before.key, entry.key);
+              });
+        if (known || repeated)
+            continue;
+        Vorn::Log::Output(
+            "[vorn] settings.ini: unknown key [%s] %s ignored\n", entry.section.c_str(), entry.key.c_str());
+        logged.push_back(entry);
+    }
+}
+
+// What the loader tried and why it failed: the mapped path, the folder a relative path is taken
+// from, and the loader's own words.
+void LogLoaderFailure(const char* path)
+{
+    std::error_code error;
+    const std::string folder = std::filesystem::current_path(error).string();
+    Vorn::Log::Output("[vorn] cannot load plugin [%s] from [%s]: %s\n", platform::MapModulePath(path).c_str(),
+        folder.c_str(), platform::ModuleError().c_str());
+}
+
+} // namespace
 
 PluginSet& Plugins()
 {
@@ -37,6 +80,7 @@ Interface* LoadPlugin(const char* path, const char* factoryName, platform::Modul
 {
     platform::Module* module = platform::LoadModule(path);
     if (module == nullptr) {
+        LogLoaderFailure(path);
         Vorn::Log::Output("[vorn] LoadLibrary %s failed\n", path);
         // No display exists yet, so the box ends the process whatever the answer.
         ReportError((std::string("Cannot find file ") + path).c_str());
@@ -67,8 +111,7 @@ Interface* LoadPlugin(const char* path, const char* factoryName, platform::Modul
     return plugin;
 }
 
-template <typename Interface>
-void UnloadPlugin(Interface*& plugin, platform::Module*& module)
+template <typename Interface> void UnloadPlugin(Interface*& plugin, platform::Module*& module)
 {
     if (plugin != nullptr) {
         plugin->Shutdown();
@@ -91,6 +134,7 @@ template void UnloadPlugin<IAudio>(IAudio*&, platform::Module*&);
 void LoadPlugins()
 {
     PluginSet& plugins = Plugins();
+    LogUnknownSettings();
     const std::string video = PluginPath("video", "Plugins\\VornDX8.dll");
     plugins.video = LoadPlugin<IVideo>(video.c_str(), "CreateVideo", &plugins.videoModule);
     const std::string input = PluginPath("input", "Plugins\\VornDI8.dll");
@@ -110,4 +154,4 @@ void UnloadPlugins()
     Vorn::Log::Output("[vorn] video plugin unloaded\n");
 }
 
-}  // namespace host
+} // namespace host

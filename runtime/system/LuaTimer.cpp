@@ -4,48 +4,9 @@
 #include <cmath>
 #include <limits>
 
-#include <tolua++.h>
-
-#include "bridge/Callback.h"
 #include "bridge/Numbers.h"
+#include "bridge/SelfCallback.h"
 #include "system/Clock.h"
-
-namespace {
-
-// Whether a Lua-owned object has lost its userdata to the collector, which will delete it at its
-// finalisation. tolua++ keeps owned objects in the registry's "tolua_gc" table and live userdata
-// in a weak "tolua_ubox" table that Lua clears as soon as a userdata is condemned; pushing the
-// object in between would make a second userdata that outlives the object.
-bool CondemnedByCollector(lua_State* L, void* object, const char* type)
-{
-    lua_pushstring(L, "tolua_gc");
-    lua_rawget(L, LUA_REGISTRYINDEX);
-    lua_pushlightuserdata(L, object);
-    lua_rawget(L, -2);
-    const bool owned = !lua_isnil(L, -1);
-    lua_pop(L, 2);
-    if (!owned)
-        return false;
-    luaL_getmetatable(L, type);
-    lua_pushstring(L, "tolua_ubox");
-    lua_rawget(L, -2);
-    if (lua_isnil(L, -1)) {
-        lua_pop(L, 1);
-        lua_pushstring(L, "tolua_ubox");
-        lua_rawget(L, LUA_REGISTRYINDEX);
-    }
-    bool boxed = false;
-    if (lua_istable(L, -1)) {
-        lua_pushlightuserdata(L, object);
-        lua_rawget(L, -2);
-        boxed = !lua_isnil(L, -1);
-        lua_pop(L, 1);
-    }
-    lua_pop(L, 2);
-    return !boxed;
-}
-
-} // namespace
 
 LuaTimer::LuaTimer()
     : frequency_(sys::ClockFrequency())
@@ -145,13 +106,8 @@ void LuaTimer::Update(lua_State* L)
     due_ = now + period;
     if (!recur)
         paused_ = true;
-    // A timer the collector has condemned is as good as stopped: its callback would get a userdata
-    // that outlives it.
-    if (L == nullptr || !on_tick_.IsSet() || CondemnedByCollector(L, this, "LuaTimer"))
-        return;
-    // Last step: on_tick may start, stop or re-configure this timer.
-    bridge::CallSlot(L, on_tick_, [this](lua_State* state) {
-        tolua_pushusertype(state, this, "LuaTimer");
-        return 1;
-    });
+    // Last step: on_tick may start, stop or re-configure this timer. A timer the collector has
+    // condemned is as good as stopped: no call.
+    if (L != nullptr)
+        bridge::CallWithSelf(L, on_tick_, this, "LuaTimer");
 }

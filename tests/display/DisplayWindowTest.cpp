@@ -3,6 +3,8 @@
 // failing to list them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "GameRun.h"
 #include "LogMatch.h"
 
@@ -71,14 +73,34 @@ TEST(DisplayMode, SetModeNeedsTheCurrentModeAndAWindow)
 {
     const std::string main
         = "local m = DisplayMode()\nm.width, m.height = 640, 480\nprint(display:set_mode(m))\n";
-    for (const auto& [config, line] : { std::pair { "", "[vorn]: cannot get current display mode" },
-             std::pair {
-                 "video.mode = 640x480x32@60 windowed\n", "[vorn] set_mode: failed to resize window" } }) {
-        RunResult run;
-        Calls(main, "", &run, config);
-        EXPECT_EQ("false\n", run.out);
-        EXPECT_TRUE(ContainsRun(run.log, { line, "[vorn] entering main loop" }));
-    }
+    RunResult run; // a device that cannot tell its mode
+    Calls(main, "", &run);
+    EXPECT_EQ("false\n", run.out);
+    EXPECT_TRUE(
+        ContainsRun(run.log, { "[vorn]: cannot get current display mode", "[vorn] entering main loop" }));
+    // The SDL plugin tells the desktop's mode before any window; set_mode then fails at the resize.
+    GameFolder game;
+    game.UseSdlPluginsAsDefaults();
+    game.WriteScript("main.lua",
+        "local d = DisplayMode()\n"
+        "print(display:get_mode(d), d.width .. 'x' .. d.height, d.windowed)\n"
+            + main);
+    run = game.Run();
+    EXPECT_EQ("true\t1024x768\ttrue\nfalse\n", run.out) << run.Describe();
+    EXPECT_TRUE(
+        ContainsRun(run.log, { "[vorn] set_mode: failed to resize window", "[vorn] entering main loop" }));
+}
+
+// The SDL plugins' own lines (here the renderer the video plugin chose) are in the log too.
+TEST(DisplayWindow, ThePluginsLinesReachTheLog)
+{
+    GameFolder game;
+    game.UseSdlPluginsAsDefaults();
+    game.WriteScript("main.lua", "display:create('Game', 64, 48, 32, true)\ndisplay:destroy()\n");
+    const RunResult run = game.Run();
+    EXPECT_TRUE(std::any_of(run.log.begin(), run.log.end(), [](const std::string& line) {
+        return line.rfind("[VornDX8] drawing with the ", 0) == 0;
+    })) << run.Describe();
 }
 
 TEST(DisplayMode, EveryReadOfModesListsTheDeviceAfreshAndAFailedListingIsLogged)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <SDL_image.h>
+#include <X11/Xlib.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -22,6 +23,18 @@ bool Printed(const RunningGame& run, const std::string& line, long count = 1)
         const Lines printed = run.Printed();
         return std::count(printed.begin(), printed.end(), line) >= count;
     });
+}
+
+// Warps the pointer back and forth at (100, 100) `count` times, as fast as the server takes it:
+// every warp is a motion event for the window under it.
+void FloodMotion(const std::string& display, int count)
+{
+    ::Display* x = XOpenDisplay(display.c_str());
+    ASSERT_NE(nullptr, x);
+    for (int i = 0; i < count; ++i)
+        XWarpPointer(x, None, DefaultRootWindow(x), 0, 0, 0, 0, 100 + i % 2, 100);
+    XSync(x, False);
+    XCloseDisplay(x);
 }
 
 TEST(DisplayX11, WindowEventsReachTheCallbacksInOrderAndOnCloseDecides)
@@ -68,6 +81,41 @@ TEST(DisplayX11, WindowEventsReachTheCallbacksInOrderAndOnCloseDecides)
             "on_unsuspend", "on_resize", "on_close 1", "on_close 2", "on_destroy" }));
 }
 
+// A drag of twenty steps is one gesture: one suspend, then unsuspend and resize once it has ended.
+// A move the script's own show() finds still queued is the user's too, not an echo of the show.
+TEST(DisplayX11, ADragIsOneGestureAndAMoveQueuedBeforeShowIsKept)
+{
+    XServer server;
+    GameFolder game;
+    game.UseSdlPluginsAsDefaults();
+    game.WriteScript("main.lua",
+        "local function note(text) print(text) io.stdout:flush() end\n"
+        "for _, name in ipairs({'on_suspend', 'on_unsuspend', 'on_resize'}) do\n"
+        "  display[name] = function() note(name) end\n"
+        "end\n"
+        "display:create('Vorn drag', 320, 200, 32, true)\n"
+        "poll = Timer(); poll.on_tick = function()\n"
+        "  if not os.remove('go') then return end\n"
+        "  os.execute(\"xdotool search --name '^Vorn drag$' windowmove --sync %1 300 200\")\n"
+        "  display:show() note('shown')\n"
+        "end\n"
+        "poll:start(20, true)\n");
+    RunningGame run(game, server.Options());
+    const std::string id = std::to_string(server.FindWindow("Vorn drag"));
+    ASSERT_TRUE(run.WaitForLog("entering main loop"));
+    std::string drag;
+    for (int step = 1; step <= 20; ++step)
+        drag += " windowmove --sync " + id + " " + std::to_string(10 + 5 * step) + " 40 sleep 0.03";
+    ASSERT_TRUE(server.XdoTool(drag.substr(1)));
+    ASSERT_TRUE(Printed(run, "on_resize"));
+    game.Write("go", "");
+    ASSERT_TRUE(Printed(run, "on_resize", 2));
+    ASSERT_TRUE(server.RequestClose(server.FindWindow("Vorn drag")));
+    const auto result = run.Finish();
+    EXPECT_TRUE(SameLines(SplitLines(result.out),
+        { "on_suspend", "on_unsuspend", "on_resize", "shown", "on_suspend", "on_unsuspend", "on_resize" }));
+}
+
 // The screen's modes are listed; a full-screen mode larger than any is refused, logged, and the
 // window fitted back to its mode; a presented frame is that mode's size.
 TEST(DisplayX11, ModesAreTheScreensAndAPresentedFrameIsTheModesSizeInBlack)
@@ -104,6 +152,49 @@ TEST(DisplayX11, ModesAreTheScreensAndAPresentedFrameIsTheModesSizeInBlack)
     EXPECT_TRUE(
         std::all_of(pixels, pixels + frame->pitch * frame->h, [](Uint8 value) { return value == 0; }));
     SDL_FreeSurface(frame);
+}
+
+// Full screen takes only what the screen offers, and get_mode tells the mode in use: the screen's
+// own record of it, not what was asked for.
+TEST(DisplayX11, FullScreenTakesOnlyAModeTheScreenOffersAndGetModeTellsTheOneInUse)
+{
+    XServer server;
+    GameFolder game;
+    game.UseSdlPluginsAsDefaults();
+    game.WriteScript("main.lua",
+        "display:create('Vorn modes', 320, 200, 32, true)\n"
+        "local m, d = DisplayMode(), DisplayMode()\n"
+        "local function mode(x) return x.width .. 'x' .. x.height .. 'x' .. x.depth .. '@' .. x.refresh end\n"
+        "m.width, m.height, m.depth, m.refresh, m.windowed = 1024, 768, 32, 75, false\n"
+        "print(display:set_mode(m), display:get_mode(d), mode(d), d.windowed)\n"
+        "local offered = display.modes[1]\n"
+        "m.width, m.height, m.refresh = offered.width, offered.height, 0\n"
+        "print(display:set_mode(m), display:get_mode(d), mode(d) == mode(offered), d.windowed)\n"
+        "display:destroy()\n");
+    const auto result = game.Run(server.Options());
+    ASSERT_EQ(0, result.exitCode) << result.Describe();
+    EXPECT_EQ("false\ttrue\t320x200x32@60\ttrue\ntrue\ttrue\ttrue\tfalse\n", result.out);
+    EXPECT_TRUE(ContainsInOrder(result.log, { "[vorn] set_mode [1024 x 768 x 32 @ 75Hz fs] failed." }));
+}
+
+// With no input plugin nobody reads the pointer's motion: more of it than the queue holds must not
+// crowd out the close request that follows.
+TEST(DisplayX11, AMotionFloodWithNoInputPluginLeavesRoomForTheCloseRequest)
+{
+    XServer server;
+    GameFolder game;
+    game.UseSdlPluginsAsDefaults();
+    game.CopyTestPlugin("TestNone.so", "Plugins/TestNone.so");
+    game.WriteSettings("[input]\nplugin=Plugins\\TestNone.dll\n");
+    game.WriteScript("main.lua", "display:create('Vorn flood', 320, 200, 32, true)\n");
+    RunningGame run(game, server.Options());
+    const unsigned long window = server.FindWindow("Vorn flood");
+    ASSERT_TRUE(window != 0 && run.WaitForLog("entering main loop"));
+    FloodMotion(server.Display(), 80000);
+    ASSERT_TRUE(server.RequestClose(window));
+    const auto result = run.Finish();
+    EXPECT_FALSE(result.timedOut) << result.Describe();
+    EXPECT_EQ("[vorn] all interfaces released. Exitting.", result.log.back());
 }
 
 // A destroyed window is freed at once, not kept hidden: the script looks for it on the X server

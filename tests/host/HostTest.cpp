@@ -15,6 +15,16 @@ const std::string kInitialized = "[vorn] engine initialized, running lua global 
 const std::string kMainLoop = "[vorn] entering main loop";
 const std::string kPrompt = "\nPress OK to continue, Cancel to exit";
 
+// A module path of exactly 255 characters: the input plugin at its default place.
+std::string LongInputPath()
+{
+    std::string path;
+    while (path.size() < 236)
+        path += "./";
+    return path + "/Plugins/VornDI8.so";
+}
+const std::string kLongInput = LongInputPath();
+
 // Prints the registered type of each device global (or nil) on one line.
 constexpr const char* kPrintGlobals
     = "local function t(v) return v == nil and 'nil' or tolua.type(v) end\n"
@@ -41,7 +51,8 @@ RunOptions Answer(const std::string& answer)
 
 // The one check of the finalisation order (devices released, then plugins unloaded) ends it.
 // Settings: sections and keys match without regard to case, the first match counts, its value is
-// trimmed and unquoted; an empty value keeps the default. Module paths are mapped to this system's.
+// trimmed, unquoted and cut to 255 characters; an empty value keeps the default; a key nobody
+// reads is named once. Module paths are mapped to this system's.
 TEST(Host, StartsWithThePluginsTheSettingsNameRunsNoFrameWithoutAWindowAndFinalisesInOrder)
 {
     GameFolder game;
@@ -51,19 +62,20 @@ TEST(Host, StartsWithThePluginsTheSettingsNameRunsNoFrameWithoutAWindowAndFinali
               "rawequal(getmetatable(Mouse), LuaInputDevice))\n",
         "",
         "; a comment\n[Video]\n  PLUGIN =  \"Plugins\\Other Video.DLL\"  "
-        "\n[audio]\nplugin=\n[video]\nplugin=x.dll\n");
+        "\n[audio]\nplugin=\nvolume=1\n[video]\nplugin=x.dll\n[AUDIO]\nVolume=2\n[input]\nplugin="
+            + kLongInput + "ignored\n");
     ASSERT_EQ(0, run.exitCode) << run.Describe();
     EXPECT_TRUE(SameLines(run.log,
-        { kBanner, "[vorn] plugin [Plugins\\Other Video.DLL] loaded",
-            "[vorn] plugin [Plugins\\VornDI8.dll] loaded", "[vorn] plugin [Plugins\\VornDS8.dll] loaded",
-            "[vorn] found default video [Test Video]", "[vorn] found default keyboard [Test Keyboard]",
-            "[vorn] found default mouse [Test Mouse]", "[vorn] found default joystick [Test Joystick]",
-            "[vorn] found default audio [Test Audio]", "[vorn] will load file [Scripts/main.lua]",
-            kInitialized, kMainLoop, "[vorn] finalization started.", "[vorn] releasing audio...",
-            "[vorn] releasing joystick...", "[vorn] releasing mouse...", "[vorn] releasing keyboard...",
-            "[vorn] releasing video...", "[vorn] lua state released.", "[vorn] audio plugin unloaded",
-            "[vorn] input plugin unloaded", "[vorn] video plugin unloaded",
-            "[vorn] all interfaces released. Exitting." }));
+        { kBanner, "[vorn] settings.ini: unknown key [audio] volume ignored",
+            "[vorn] plugin [Plugins\\Other Video.DLL] loaded", "[vorn] plugin [" + kLongInput + "] loaded",
+            "[vorn] plugin [Plugins\\VornDS8.dll] loaded", "[vorn] found default video [Test Video]",
+            "[vorn] found default keyboard [Test Keyboard]", "[vorn] found default mouse [Test Mouse]",
+            "[vorn] found default joystick [Test Joystick]", "[vorn] found default audio [Test Audio]",
+            "[vorn] will load file [Scripts/main.lua]", kInitialized, kMainLoop,
+            "[vorn] finalization started.", "[vorn] releasing audio...", "[vorn] releasing joystick...",
+            "[vorn] releasing mouse...", "[vorn] releasing keyboard...", "[vorn] releasing video...",
+            "[vorn] lua state released.", "[vorn] audio plugin unloaded", "[vorn] input plugin unloaded",
+            "[vorn] video plugin unloaded", "[vorn] all interfaces released. Exitting." }));
     EXPECT_EQ("LuaDisplay LuaKeyboard LuaMouse LuaJoystick LuaAudio\ntrue\ttrue\n", run.out);
     const Lines calls = game.ReadLines("testplugins.calls");
     for (const char* call : { "video Update", "input Update", "audio Update", "video BeginFrame" })
@@ -120,8 +132,11 @@ TEST(Host, AModuleThatCannotBeLoadedEndsTheRunAfterTheBoxWhateverTheAnswer)
         const auto run = RunGame(
             game, "io.write('script ran')\n", "", "[input]\nplugin=Plugins\\Missing.dll\n", options);
         ASSERT_EQ(0, run.exitCode) << run.Describe();
+        // Before the API's line, what was tried, where, and the loader's reason.
         EXPECT_TRUE(SameLines(run.log,
             { kBanner, "[vorn] plugin [Plugins\\VornDX8.dll] loaded",
+                "[vorn] cannot load plugin [Plugins/Missing.so] from [" + game.Path().string()
+                    + "]: Plugins/Missing.so: cannot open shared object file: No such file or directory",
                 "[vorn] LoadLibrary Plugins\\Missing.dll failed" }));
         ASSERT_EQ(1u, run.Boxes().size()) << run.Describe();
         EXPECT_EQ("Lua Error", run.Boxes()[0].title);
@@ -194,6 +209,22 @@ TEST(Host, CancelFinalisesAndExitsAndWithoutADisplayEveryBoxEndsTheProcessAtOnce
     ASSERT_EQ(0, run.exitCode) << run.Describe();
     EXPECT_EQ("before ", run.out);
     EXPECT_EQ("1. Call on line 2 from Main chunk", run.log.back());
+}
+
+TEST(Host, RequireFindsTheGamesScriptsAfterLuasOwnPlaces)
+{
+    GameFolder game;
+    game.WriteScript("util.lua", "return { answer = 42 }\n");
+    const auto run
+        = RunGame(game, "print(require('util').answer, package.path:find(';Scripts/%?%.lua$') ~= nil)\n");
+    EXPECT_EQ("42\ttrue\n", run.out) << run.Describe();
+}
+
+TEST(Host, PrintIsWrittenALineAtATimeWhenRedirected)
+{
+    GameFolder game;
+    const auto run = RunGame(game, "print('first')\nos.execute('cp .vorn-stdout seen.txt')\n");
+    EXPECT_EQ("first\n", game.Read("seen.txt")) << run.Describe();
 }
 
 } // namespace

@@ -56,6 +56,10 @@ T:raises_assignment("string", "number", "mouse.xaxis = 'abc'", function() mouse.
 T:eq(joystick.xaxis, 0, "joystick.xaxis at start")
 joystick.zaxis = 0.1
 T:eq(joystick.zaxis, 0.10000000149011612, "zaxis stored as a float")
+-- Beyond single precision's range a number rounds to an infinity; the largest float stays one.
+joystick.xaxis, joystick.yaxis, joystick.zaxis = 1e300, -1e39, 3.4028234663852886e38
+T:eq(joystick.xaxis .. " " .. joystick.yaxis .. " " .. joystick.zaxis, "inf -inf 3.4028234663853e+38", "axes out of range")
+joystick.xaxis, joystick.yaxis, joystick.zaxis = 0, 0, 0
 T:raises_assignment("boolean", "number", "joystick.yaxis = true", function() joystick.yaxis = true end)
 
 T:finish()

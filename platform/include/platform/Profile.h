@@ -1,9 +1,11 @@
-// Profile: reading one value from an INI settings file with the rules of the Windows private
-// profile reader: section and key match without regard to case, the value is trimmed of blanks
-// (and of one pair of enclosing quotes), the first occurrence counts.
+// Profile: reading an INI settings file with the rules of the Windows private profile reader:
+// section and key match without regard to case, the value is trimmed of blanks (and of one pair
+// of enclosing quotes), the first occurrence counts.
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 namespace platform {
 
@@ -13,4 +15,11 @@ namespace platform {
 std::size_t ReadProfileString(const char* section, const char* key, const char* fallback, char* out,
     std::size_t size, const char* file);
 
-}  // namespace platform
+// Every key of `file` with its section, as written and in the file's order (repeats included).
+struct ProfileKey {
+    std::string section;
+    std::string key;
+};
+std::vector<ProfileKey> ReadProfileKeys(const char* file);
+
+} // namespace platform

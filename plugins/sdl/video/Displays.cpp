@@ -23,6 +23,18 @@ DeviceInfo DisplayDevice(int index)
         SDL_GetDisplayName(index), fallback.c_str());
 }
 
+DisplayMode FromSdl(const SDL_DisplayMode& sdlMode)
+{
+    DisplayMode mode;
+    std::memset(&mode, 0, sizeof mode);
+    mode.width = static_cast<uint32_t>(sdlMode.w);
+    mode.height = static_cast<uint32_t>(sdlMode.h);
+    mode.depth = SDL_BITSPERPIXEL(sdlMode.format);
+    mode.windowed = false;
+    mode.refresh = static_cast<uint32_t>(sdlMode.refresh_rate);
+    return mode;
+}
+
 bool EnumerateDisplayModes(int display, ModeEnumCallback callback, void* context)
 {
     const int count = SDL_GetNumDisplayModes(display);
@@ -32,16 +44,20 @@ bool EnumerateDisplayModes(int display, ModeEnumCallback callback, void* context
         SDL_DisplayMode sdlMode;
         if (SDL_GetDisplayMode(display, i, &sdlMode) != 0)
             return false;
-        DisplayMode mode;
-        std::memset(&mode, 0, sizeof mode);
-        mode.width = static_cast<uint32_t>(sdlMode.w);
-        mode.height = static_cast<uint32_t>(sdlMode.h);
-        mode.depth = SDL_BITSPERPIXEL(sdlMode.format);
-        mode.windowed = false;
-        mode.refresh = static_cast<uint32_t>(sdlMode.refresh_rate);
+        const DisplayMode mode = FromSdl(sdlMode);
         if (callback != nullptr)
             callback(&mode, context);
     }
+    return true;
+}
+
+bool DesktopMode(int display, DisplayMode* out)
+{
+    SDL_DisplayMode sdlMode;
+    if (SDL_GetDesktopDisplayMode(display, &sdlMode) != 0)
+        return false;
+    *out = FromSdl(sdlMode);
+    out->windowed = true;
     return true;
 }
 

@@ -120,19 +120,23 @@ bool SdlVideo::SetMode(WindowHandle window, const DisplayMode* mode)
     if (!renderer_.Attach(sdlWindow, vsync_))
         return false;
     textures_.UseRenderer(renderer_.Get(), renderer_.Premultiplied());
-    if (!ApplyWindowMode(sdlWindow, *mode))
+    DisplayMode inUse {};
+    if (!ApplyWindowMode(sdlWindow, *mode, &inUse))
         return false;
     // The frame keeps the mode's size; each frame stretches it over the window (BeginFrame).
-    mode_ = *mode;
+    mode_ = inUse;
     std::memset(mode_.pad, 0, sizeof mode_.pad);
     hasMode_ = true;
     return true;
 }
 
+// Until a mode is set, the desktop's mode of the opened display (the first one otherwise).
 bool SdlVideo::GetMode(DisplayMode* out)
 {
-    if (!hasMode_ || out == nullptr)
+    if (!initialized_ || out == nullptr)
         return false;
+    if (!hasMode_)
+        return DesktopMode(openDisplays_.empty() ? 0 : openDisplays_.begin()->second, out);
     *out = mode_;
     return true;
 }

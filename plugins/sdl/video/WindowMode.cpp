@@ -1,6 +1,7 @@
 // WindowMode: switching a window between windowed and full-screen display modes.
 #include "WindowMode.h"
 
+#include "Displays.h"
 #include "PluginLog.h"
 
 namespace sdlvideo {
@@ -23,26 +24,39 @@ bool ApplyWindowed(SDL_Window* window, const DisplayMode& mode)
     return true;
 }
 
-bool ApplyFullScreen(SDL_Window* window, const DisplayMode& mode)
+// Whether the display offers `offered` for `wanted`: the same size, the same refresh unless none
+// is asked for (0), the same depth unless none is asked for; 32 bits is also a 24-bit colour mode
+// kept in four bytes.
+bool Offers(const SDL_DisplayMode& offered, const DisplayMode& wanted)
+{
+    const uint32_t bits = SDL_BITSPERPIXEL(offered.format);
+    const bool depth = wanted.depth == 0 || wanted.depth == bits
+        || (wanted.depth == 32 && SDL_BYTESPERPIXEL(offered.format) == 4);
+    return static_cast<uint32_t>(offered.w) == wanted.width
+        && static_cast<uint32_t>(offered.h) == wanted.height
+        && (wanted.refresh == 0 || static_cast<uint32_t>(offered.refresh_rate) == wanted.refresh) && depth;
+}
+
+bool ApplyFullScreen(SDL_Window* window, const DisplayMode& mode, DisplayMode* inUse)
 {
     int display = SDL_GetWindowDisplayIndex(window);
     if (display < 0)
         display = 0;
-    SDL_DisplayMode wanted {};
-    wanted.w = static_cast<int>(mode.width);
-    wanted.h = static_cast<int>(mode.height);
-    wanted.refresh_rate = static_cast<int>(mode.refresh);
-    SDL_DisplayMode closest {};
-    if (SDL_GetClosestDisplayMode(display, &wanted, &closest) == nullptr) {
-        sdlplugin::Log(kPlugin, "no full-screen mode near %ux%u@%u on display %d", mode.width, mode.height,
-            mode.refresh, display);
+    // Only a mode the display offers: a game that tries modes in turn must see the refusal.
+    SDL_DisplayMode chosen {};
+    bool found = false;
+    for (int i = 0, count = SDL_GetNumDisplayModes(display); i < count && !found; ++i)
+        found = SDL_GetDisplayMode(display, i, &chosen) == 0 && Offers(chosen, mode);
+    if (!found) {
+        sdlplugin::Log(kPlugin, "display %d offers no full-screen mode %ux%ux%u@%u", display, mode.width,
+            mode.height, mode.depth, mode.refresh);
         return false;
     }
     SDL_DisplayMode previous {};
     const bool hadPrevious = SDL_GetWindowDisplayMode(window, &previous) == 0;
-    if (SDL_SetWindowDisplayMode(window, &closest) != 0) {
+    if (SDL_SetWindowDisplayMode(window, &chosen) != 0) {
         sdlplugin::Log(
-            kPlugin, "cannot choose full-screen mode %dx%d: %s", closest.w, closest.h, SDL_GetError());
+            kPlugin, "cannot choose full-screen mode %dx%d: %s", chosen.w, chosen.h, SDL_GetError());
         return false;
     }
     if (SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) != 0) {
@@ -51,6 +65,7 @@ bool ApplyFullScreen(SDL_Window* window, const DisplayMode& mode)
             SDL_SetWindowDisplayMode(window, &previous);
         return false;
     }
+    *inUse = FromSdl(chosen);
     return true;
 }
 
@@ -62,11 +77,12 @@ bool IsSensibleMode(const DisplayMode& mode)
         && mode.refresh <= 1000;
 }
 
-bool ApplyWindowMode(SDL_Window* window, const DisplayMode& mode)
+bool ApplyWindowMode(SDL_Window* window, const DisplayMode& mode, DisplayMode* inUse)
 {
     if (window == nullptr || !IsSensibleMode(mode))
         return false;
-    return mode.windowed ? ApplyWindowed(window, mode) : ApplyFullScreen(window, mode);
+    *inUse = mode;
+    return mode.windowed ? ApplyWindowed(window, mode) : ApplyFullScreen(window, mode, inUse);
 }
 
 } // namespace sdlvideo
