@@ -49,7 +49,7 @@ art.rounded(minimap.clipper, map_x, map_y, MAP_W, MAP_H, 20)
 minimap.clipper:fill()
 local map_view = Viewport(WIDTH - MARGIN - MAP_W, MARGIN, MAP_W, MAP_H)
 world.radar_camera:set_scale((world.WIDTH + 160) / MAP_W, (world.WIDTH + 160) / MAP_W)
-world.radar_camera.alpha = 0.8
+world.radar_camera.alpha = 0.85
 map_view.camera = world.radar_camera
 minimap:add_child(map_view)
 display:add_child(minimap)

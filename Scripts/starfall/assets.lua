@@ -175,7 +175,7 @@ local function music()
     end)
 end
 
--- A banded gas planet lit from the upper left, with a thin bright atmosphere, 128 pixels wide.
+-- A banded teal and cream gas planet lit from the upper left, with a thin bright atmosphere, 128 pixels wide.
 local function planet_pixel(size)
     local radius = size * 0.44
     local lx, ly, lz = -0.55, 0.55, 0.63
@@ -192,10 +192,10 @@ local function planet_pixel(size)
         end
         local nz = math.sqrt(1 - d * d)
         local light = math.max(0, nx * lx + ny * ly + nz * lz)
-        local band = 0.5 + 0.5 * sin(ny * 13 + 0.6 * sin(nx * 5 + ny * 2))
-        local r = 60 + 150 * band
-        local g = 90 + 100 * band
-        local b = 160 - 60 * band
+        local band = 0.5 + 0.35 * sin(ny * 9 + 0.7 * sin(nx * 4 + ny * 3)) + 0.15 * sin(ny * 23)
+        local r = 40 + 190 * band
+        local g = 105 + 105 * band
+        local b = 130 + 40 * band
         local shade = 0.12 + 0.88 * light ^ 0.9
         local rim = (1 - nz) ^ 3 * 120 -- atmosphere brightening towards the edge
         local edge = math.min(1, (1 - d) * radius) -- anti-aliased outline

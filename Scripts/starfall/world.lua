@@ -6,7 +6,7 @@
 local world = { WIDTH = 2400, HEIGHT = 1800 }
 
 local HALF_W, HALF_H = world.WIDTH / 2, world.HEIGHT / 2
-local STARS, MAX_MINES, BOLTS, SPARKS = 12, 40, 14, 90
+local STARS, MAX_MINES, BOLTS, SPARKS = 20, 40, 14, 90
 local sqrt, sin, cos, rad, deg, random = math.sqrt, math.sin, math.cos, math.rad, math.deg, math.random
 
 local function clamp(v, low, high)
@@ -145,7 +145,7 @@ function world.build(art, planet)
     world.camera.color = Color(6, 8, 22)
     root:add_child(world.camera)
     world.radar_camera = Camera()
-    world.radar_camera.color = Color(4, 16, 30)
+    world.radar_camera.color = Color(12, 34, 60)
     radar:add_child(world.radar_camera)
     world.reset()
 end

@@ -1,0 +1,176 @@
+// The bundled game, Starfall, played headless on a private Xvfb with the SDL plugins: a click on
+// the title screen starts a round, the idle ship is hunted down to game over, Escape quits. Frames
+// are captured throughout; the ones presented after each screen was announced are checked where
+// each screen shows something the others do not, and the mixed sound (SDL's disk driver) must
+// not be silence.
+#include <gtest/gtest.h>
+
+#include <SDL_image.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "LogMatch.h"
+#include "XSession.h"
+
+namespace {
+
+using namespace vorntest;
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+constexpr int kCaptureEvery = 10;
+
+struct Pixel {
+    int r, g, b;
+};
+
+// A captured frame; coordinates from its top-left corner, y down, as the PNG stores them.
+struct Frame {
+    int number = 0;
+    std::vector<Pixel> pixels;
+
+    Pixel At(int x, int y) const { return pixels[static_cast<size_t>(y) * kWidth + x]; }
+    // How many pixels of the rectangle match.
+    int Count(int x0, int y0, int x1, int y1, const std::function<bool(Pixel)>& match) const
+    {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                n += match(At(x, y)) ? 1 : 0;
+        return n;
+    }
+};
+
+std::set<int> FramesOnDisk(const GameFolder& game)
+{
+    std::set<int> numbers;
+    for (const auto& entry : std::filesystem::directory_iterator(game.Path())) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("frame-", 0) == 0)
+            numbers.insert(std::stoi(name.substr(6)));
+    }
+    return numbers;
+}
+
+Frame Load(const GameFolder& game, int number)
+{
+    Frame frame;
+    SDL_Surface* loaded = IMG_Load((game.Path() / ("frame-" + std::to_string(number) + ".png")).c_str());
+    if (loaded == nullptr)
+        return frame;
+    SDL_Surface* rgb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB24, 0);
+    SDL_FreeSurface(loaded);
+    if (rgb->w == kWidth && rgb->h == kHeight) {
+        frame.number = number;
+        for (int y = 0; y < kHeight; ++y) {
+            const auto* row = static_cast<const uint8_t*>(rgb->pixels) + static_cast<size_t>(y) * rgb->pitch;
+            for (int x = 0; x < kWidth; ++x)
+                frame.pixels.push_back({ row[3 * x], row[3 * x + 1], row[3 * x + 2] });
+        }
+    }
+    SDL_FreeSurface(rgb);
+    return frame;
+}
+
+// Waits for the game to print `line`, then returns the first frame captured after that: it was
+// presented after the line was printed, so it shows the screen the line announced. The frame is
+// read once the one after it exists, so it has been written whole.
+Frame FrameAfter(RunningGame& run, const GameFolder& game, const std::string& line,
+    std::chrono::milliseconds timeout = std::chrono::seconds(30))
+{
+    if (!WaitUntil([&] { return ContainsInOrder(run.Printed(), { line }); }, timeout))
+        return {};
+    const std::set<int> before = FramesOnDisk(game);
+    const int last = before.empty() ? 0 : *before.rbegin();
+    std::set<int> after;
+    WaitUntil([&] {
+        after = FramesOnDisk(game);
+        return std::count_if(after.begin(), after.end(), [&](int n) { return n > last; }) >= 2;
+    });
+    const auto first = after.upper_bound(last);
+    return first == after.end() ? Frame {} : Load(game, *first);
+}
+
+bool Gold(Pixel p)
+{
+    return p.r > 200 && p.g > 160 && p.g < 230 && p.b < 80;
+}
+bool OrangeRed(Pixel p)
+{
+    return p.r > 200 && p.g > 40 && p.g < 110 && p.b < 40;
+}
+bool White(Pixel p)
+{
+    return p.r > 220 && p.g > 220 && p.b > 220;
+}
+// The minimap's background: its camera's dark blue.
+bool MapBlue(Pixel p)
+{
+    return p.b > 35 && p.b > p.r + 20;
+}
+
+TEST(Starfall, AClickStartsARoundTheIdleShipIsHuntedDownAndEscapeQuits)
+{
+    XServer server;
+    GameFolder game;
+    game.UseSdlPluginsAsDefaults();
+    std::filesystem::copy(VornBinary().parent_path() / "Scripts", game.Path() / "Scripts",
+        std::filesystem::copy_options::recursive);
+    // Whatever an earlier run generated goes: this run makes its own sounds and picture.
+    for (const auto& made : std::filesystem::directory_iterator(game.Path() / "Scripts" / "generated"))
+        if (made.path().extension() != "")
+            std::filesystem::remove(made.path());
+    std::string frames;
+    for (int n = kCaptureEvery; n <= 100000; n += kCaptureEvery)
+        frames += (frames.empty() ? "" : ",") + std::to_string(n);
+    RunningGame run(game,
+        server.Options()
+            .Env("VORN_CAPTURE_FRAMES", frames)
+            .Env("VORN_MESSAGEBOX", "cancel")
+            .Env("SDL_AUDIODRIVER", "disk")
+            .Env("SDL_DISKAUDIOFILE", (game.Path() / "out.raw").string()));
+    const std::string window = std::to_string(server.FindWindow("Starfall"));
+    ASSERT_NE("0", window);
+
+    // The title: the game's name in gold across the middle, no score panel yet.
+    const Frame title = FrameAfter(run, game, "Starfall: title screen");
+    ASSERT_NE(0, title.number) << "no title frame";
+    EXPECT_GT(title.Count(200, 215, 600, 272, Gold), 2000);
+    EXPECT_EQ(0, title.Count(20, 35, 120, 62, White));
+
+    ASSERT_TRUE(server.XdoTool("mousemove --window " + window + " 400 300 click 1"));
+    ASSERT_TRUE(server.XdoTool("windowfocus --sync " + window));
+    // The round: the score panel; the minimap's rounded card shows its own blue inside, and the
+    // main view in its cut-off corner.
+    const Frame play = FrameAfter(run, game, "Starfall: round started");
+    ASSERT_NE(0, play.number) << "no frame of the round";
+    EXPECT_GT(play.Count(20, 35, 120, 62, White), 150); // the score, 000000
+    EXPECT_LT(play.Count(200, 215, 600, 272, Gold), 500); // the title has gone
+    EXPECT_GT(play.Count(620, 40, 770, 130, MapBlue), 150 * 90 * 3 / 4);
+    EXPECT_FALSE(MapBlue(play.At(597, 13)));
+
+    const Frame over = FrameAfter(run, game, "Starfall: game over, score 0", std::chrono::seconds(100));
+    ASSERT_NE(0, over.number) << "no game over";
+    EXPECT_GT(over.Count(190, 200, 610, 262, OrangeRed), 2000);
+
+    ASSERT_TRUE(server.XdoTool("key --window " + window + " Escape"));
+    const RunResult result = run.Finish();
+    EXPECT_EQ(0, result.exitCode) << result.Describe();
+    EXPECT_EQ("Starfall: window closed", SplitLines(result.out).back());
+
+    // The music and the effects reached the device: 16-bit stereo samples, far from silence.
+    std::ifstream raw(game.Path() / "out.raw", std::ios::binary);
+    int loudest = 0;
+    for (int16_t s = 0; raw.read(reinterpret_cast<char*>(&s), sizeof s);)
+        loudest = std::max(loudest, std::abs(static_cast<int>(s)));
+    EXPECT_GT(loudest, 3000);
+}
+
+} // namespace
