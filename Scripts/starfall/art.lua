@@ -116,9 +116,25 @@ end
 function art.bolt()
     local c = Canvas()
     c:move_to(0, 0)
-    c:ellipse(5, 18)
-    c:set_fill_style(gradient(0, 9, WHITE, 1, 0, -9, AQUA, 0.2))
+    c:ellipse(12, 34)
+    c:set_fill_style(AQUA, 0.25)
+    c:fill()
+    c:move_to(0, 0)
+    c:ellipse(5, 24)
+    c:set_fill_style(gradient(0, 12, WHITE, 1, 0, -12, AQUA, 0.3))
     c:fill_gradient()
+    return c
+end
+
+-- A soft round cloud of gas, brightest in the middle; sprites tint it.
+function art.cloud()
+    local c = Canvas()
+    for r = 300, 20, -10 do
+        c:move_to(0, 0)
+        c:circle(r)
+        c:set_fill_style(WHITE, 0.022)
+        c:fill()
+    end
     return c
 end
 

@@ -48,6 +48,16 @@ function world.build(art, planet)
     far.depth = 30
     root:add_child(far)
     world.far = far
+    local cloud = art.cloud()
+    -- clouds of gas far behind everything
+    local clouds = { { -700, 250, MEDIUMPURPLE }, { 300, -350, STEELBLUE }, { 800, 450, TEAL }, { -200, -650, PURPLE },
+        { -950, -300, DARKSLATEBLUE }, { 100, 300, DARKCYAN } }
+    for _, spot in ipairs(clouds) do
+        local s = sprite_in(far, cloud, 1)
+        s:set_position(spot[1], spot[2])
+        s.color = spot[3]
+        s.alpha = 0.8
+    end
     local dust = art.stars(800, 600, 160, 0.8, 0.6)
     for i = -1, 1 do
         for j = -1, 1 do
