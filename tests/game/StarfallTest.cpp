@@ -1,8 +1,8 @@
 // The bundled game, Starfall, played headless on a private Xvfb with the SDL plugins: a click on
 // the title screen starts a round, the idle ship is hunted down to game over, Escape quits. Frames
 // are captured throughout; the ones presented after each screen was announced are checked where
-// each screen shows something the others do not, and the mixed sound (SDL's disk driver) must
-// not be silence.
+// each screen shows something the others do not, and the music mixed on the title screen (SDL's
+// disk driver) must not be silence.
 #include <gtest/gtest.h>
 
 #include <SDL_image.h>
@@ -26,6 +26,7 @@ using namespace vorntest;
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 constexpr int kCaptureEvery = 10;
+constexpr uintmax_t kSecondOfSound = 44100 * 2 * 2; // the device's default: 44.1 kHz, stereo, 16 bits
 
 struct Pixel {
     int r, g, b;
@@ -116,17 +117,23 @@ bool MapBlue(Pixel p)
     return p.b > 35 && p.b > p.r + 20;
 }
 
+// The game as built into the game folder, without what an earlier run generated there: each run
+// makes its own sounds and picture.
+void CopyTheGame(const GameFolder& game)
+{
+    std::filesystem::copy(VornBinary().parent_path() / "Scripts", game.Path() / "Scripts",
+        std::filesystem::copy_options::recursive);
+    for (const auto& made : std::filesystem::directory_iterator(game.Path() / "Scripts" / "generated"))
+        if (made.path().extension() != "")
+            std::filesystem::remove(made.path());
+}
+
 TEST(Starfall, AClickStartsARoundTheIdleShipIsHuntedDownAndEscapeQuits)
 {
     XServer server;
     GameFolder game;
     game.UseSdlPluginsAsDefaults();
-    std::filesystem::copy(VornBinary().parent_path() / "Scripts", game.Path() / "Scripts",
-        std::filesystem::copy_options::recursive);
-    // Whatever an earlier run generated goes: this run makes its own sounds and picture.
-    for (const auto& made : std::filesystem::directory_iterator(game.Path() / "Scripts" / "generated"))
-        if (made.path().extension() != "")
-            std::filesystem::remove(made.path());
+    CopyTheGame(game);
     std::string frames;
     for (int n = kCaptureEvery; n <= 100000; n += kCaptureEvery)
         frames += (frames.empty() ? "" : ",") + std::to_string(n);
@@ -144,6 +151,10 @@ TEST(Starfall, AClickStartsARoundTheIdleShipIsHuntedDownAndEscapeQuits)
     ASSERT_NE(0, title.number) << "no title frame";
     EXPECT_GT(title.Count(200, 215, 600, 272, Gold), 2000);
     EXPECT_EQ(0, title.Count(20, 35, 120, 62, White));
+    // A second of sound after the title showed, before anything but the music plays.
+    const auto raw = game.Path() / "out.raw";
+    const auto titleSound = std::filesystem::file_size(raw) + kSecondOfSound;
+    EXPECT_TRUE(WaitUntil([&] { return std::filesystem::file_size(raw) >= titleSound; }));
 
     ASSERT_TRUE(server.XdoTool("mousemove --window " + window + " 400 300 click 1"));
     ASSERT_TRUE(server.XdoTool("windowfocus --sync " + window));
@@ -164,13 +175,33 @@ TEST(Starfall, AClickStartsARoundTheIdleShipIsHuntedDownAndEscapeQuits)
     const RunResult result = run.Finish();
     EXPECT_EQ(0, result.exitCode) << result.Describe();
     EXPECT_EQ("Starfall: window closed", SplitLines(result.out).back());
+    EXPECT_TRUE(result.Boxes().empty()) << result.err;
 
-    // The music and the effects reached the device: 16-bit stereo samples, far from silence.
-    std::ifstream raw(game.Path() / "out.raw", std::ios::binary);
+    // The title's music reached the device: 16-bit stereo samples, far from silence.
+    std::ifstream sound(raw, std::ios::binary);
     int loudest = 0;
-    for (int16_t s = 0; raw.read(reinterpret_cast<char*>(&s), sizeof s);)
-        loudest = std::max(loudest, std::abs(static_cast<int>(s)));
+    int16_t sample = 0;
+    for (uintmax_t read = 0; read < titleSound && sound.read(reinterpret_cast<char*>(&sample), sizeof sample);
+         read += sizeof sample)
+        loudest = std::max(loudest, std::abs(static_cast<int>(sample)));
     EXPECT_GT(loudest, 3000);
+}
+
+// A pad's Start begins a round (code 119, JBUTTON_8, in frame 5) and its stick, pushed to the
+// right, flies the ship without a script error; Escape (code 1) in frame 40 ends the game.
+TEST(Starfall, APadStartsARound)
+{
+    GameFolder game;
+    game.UseTestPluginsAsDefaults();
+    CopyTheGame(game);
+    game.Write(
+        "testplugins.cfg", "joystick.events.5 = 119+\njoystick.axis0 = 32767\nkeyboard.events.40 = 1+\n");
+    const RunResult result = game.Run(RunOptions().Env("VORN_MESSAGEBOX", "cancel"));
+    EXPECT_EQ(0, result.exitCode) << result.Describe();
+    EXPECT_TRUE(SameLines(SplitLines(result.out),
+        { "Starfall: title screen", "Starfall: round started", "Starfall: window closed" }))
+        << result.out << result.err;
+    EXPECT_TRUE(result.Boxes().empty()) << result.err; // no script error on the way
 }
 
 } // namespace
