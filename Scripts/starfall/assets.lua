@@ -212,7 +212,9 @@ local function writable_folder()
         os.remove("Scripts/generated/.probe")
         return "Scripts/generated/"
     end
-    return (os.tmpname():match("^(.*/)") or "/tmp/") .. "starfall-"
+    local scratch = os.tmpname() -- creates an empty file just to name the folder
+    os.remove(scratch)
+    return (scratch:match("^(.*/)") or "/tmp/") .. "starfall-"
 end
 
 local function exists(path)
