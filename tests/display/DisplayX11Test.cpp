@@ -1,13 +1,12 @@
 // The game window on a real X server (a private Xvfb) with the SDL plugins: the window events and
 // their order, close requests with and without on_close, the screen's modes, a refused mode and the
-// window's place, a presented frame captured to PNG, and the bundled game.
+// window's place, a presented frame captured to PNG.
 #include <gtest/gtest.h>
 
 #include <SDL_image.h>
 #include <X11/Xlib.h>
 
 #include <algorithm>
-#include <filesystem>
 
 #include "LogMatch.h"
 #include "XSession.h"
@@ -213,27 +212,6 @@ TEST(DisplayX11, ADestroyedWindowIsGoneFromTheServerAtOnce)
     EXPECT_EQ(0, result.exitCode) << result.Describe();
     EXPECT_FALSE(game.Read("before.txt").empty()) << "the window existed";
     EXPECT_EQ("", game.Read("after.txt"));
-}
-
-// The bundled game as built into the game folder: it prints and shows in its title what arrived
-// last; Escape ends it.
-TEST(DisplayX11, TheBundledGameShowsTheKeysItGetsAndEndsOnEscape)
-{
-    XServer server;
-    GameFolder game;
-    game.UseSdlPluginsAsDefaults();
-    game.Copy(VornBinary().parent_path() / "Scripts" / "main.lua", "Scripts/main.lua");
-    RunningGame run(game, server.Options());
-    const std::string id = std::to_string(server.FindWindow("Vorn - key - - mouse 0, 0 - button -"));
-    ASSERT_TRUE(
-        server.XdoTool("windowfocus --sync " + id) && server.XdoTool("key --window " + id + " a Escape"));
-    const auto result = run.Finish();
-    EXPECT_EQ(0, result.exitCode) << result.Describe();
-    EXPECT_TRUE(ContainsInOrder(SplitLines(result.out), { "start: Vorn - key - - mouse 0, 0 - button -" }));
-    const auto a = result.out.find("key: Vorn - key KEY_A -"),
-               escape = result.out.find("key: Vorn - key KEY_ESCAPE -");
-    EXPECT_TRUE(a < escape && escape != std::string::npos) << result.out;
-    EXPECT_EQ("Vorn: window closed", SplitLines(result.out).back());
 }
 
 } // namespace
