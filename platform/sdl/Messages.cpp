@@ -64,10 +64,26 @@ PeekResult PeekAndDispatch()
     return PeekResult::Empty;
 }
 
+// Without an input reader, input events are not even queued: a flood of them arriving within one
+// pump (X hands SDL everything pending at once) would otherwise fill the queue and push out the
+// window events behind it, a close request included. SDL keeps the key and mouse state either way.
+void IgnoreInputUnlessRead(bool read)
+{
+    static int state = -1;
+    const int wanted = read ? SDL_ENABLE : SDL_IGNORE;
+    if (state == wanted)
+        return;
+    state = wanted;
+    for (Uint32 type = SDL_KEYDOWN; type < SDL_CLIPBOARDUPDATE; ++type)
+        SDL_EventState(type, wanted);
+}
+
 void DropUnreadEvents(EventReaders readers)
 {
-    if (SDL_WasInit(SDL_INIT_EVENTS) != 0)
-        SDL_FilterEvents(IsRead, &readers);
+    if (SDL_WasInit(SDL_INIT_EVENTS) == 0)
+        return;
+    IgnoreInputUnlessRead(readers.input);
+    SDL_FilterEvents(IsRead, &readers);
 }
 
 void PostQuit(int exitCode)

@@ -41,6 +41,13 @@ template <typename Wrapper> bool DeleteDevice(Wrapper*& wrapper, DeviceHandle& h
 // One frame: plugin updates and input polls, timers, the frame itself, window messages; then
 // what nobody read is dropped.
 // Returns true when the quit message ended the loop.
+void DropUnreadEvents()
+{
+    const PluginSet& plugins = Plugins();
+    platform::DropUnreadEvents(
+        { plugins.video != nullptr, plugins.input != nullptr, plugins.audio != nullptr });
+}
+
 bool RunFrame()
 {
     const PluginSet& plugins = Plugins();
@@ -63,14 +70,15 @@ bool RunFrame()
     devices.display->render();
     if (PumpMessages())
         return true;
-    platform::DropUnreadEvents(
-        { plugins.video != nullptr, plugins.input != nullptr, plugins.audio != nullptr });
+    DropUnreadEvents();
     return false;
 }
 
-// Frames run while the game window exists; no sleeping, no frame limiting.
+// Frames run while the game window exists; no sleeping, no frame limiting. What nobody reads is
+// dropped (and input without a reader no longer queued) from before the first frame's pump.
 void RunMainLoop()
 {
+    DropUnreadEvents();
     while (Devices().display != nullptr && Devices().display->has_window()) {
         if (RunFrame())
             break;
