@@ -307,7 +307,7 @@ local function call_member(class)
     note("call", class.name, name)
     local f = class.table[name]
     local args, n = arguments()
-    if name == "new" then -- never deleted by the runtime: handed to Lua so the run leaks nothing
+    if name == "new" then -- never deleted by the runtime: handed to Lua so that the run leaks nothing
         local good, object = pcall(f, class.table, unpack(args, 1, n))
         count(good, object)
         if good and type(object) == "userdata" then
@@ -320,6 +320,14 @@ local function call_member(class)
         self = random() < 0.95 and class.table or value()
     else
         self = random() < 0.85 and object_of(class.table) or value()
+    end
+    if name == "copy" then -- a sound's copy is not deleted by the runtime either
+        local good, made = pcall(f, self, unpack(args, 1, n))
+        count(good, made)
+        if good and type(made) == "userdata" then
+            tolua.takeownership(made)
+        end
+        return
     end
     count(pcall(f, self, unpack(args, 1, n)))
 end
