@@ -18,6 +18,7 @@ packages=(
   xvfb xauth xdotool x11-utils              # headless X server and real input for script tests
   libx11-dev libxfixes-dev                  # tests: close requests and cursor visibility through Xlib
   valgrind                                  # bench/callgrind.sh: instructions per call
+  clang libclang-rt-14-dev                  # tests/fuzz/loaders: libFuzzer harnesses of the file loaders
 )
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"

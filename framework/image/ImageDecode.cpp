@@ -2,6 +2,8 @@
 // colour-keyed palette entry into alpha 0), and the rows are copied out without their padding.
 #include "Vorn/image/ImageDecode.h"
 
+#include "Vorn/image/ImageHeader.h"
+
 #include <SDL.h>
 #include <SDL_image.h>
 
@@ -25,6 +27,14 @@ struct SurfaceHolder {
 
 bool DecodeImageFile(const char* path, uint32_t max_side, DecodedImage& out, std::string& error)
 {
+    // A header that declares more than we load is refused before the decoder allocates for it.
+    uint32_t declaredWidth = 0, declaredHeight = 0;
+    if (DeclaredImageSize(path, declaredWidth, declaredHeight)
+        && (declaredWidth > max_side || declaredHeight > max_side)) {
+        error = "the image is " + std::to_string(declaredWidth) + "x" + std::to_string(declaredHeight)
+            + " pixels; sides of 1 to " + std::to_string(max_side) + " load";
+        return false;
+    }
     SurfaceHolder decoded { IMG_Load(path) };
     if (decoded.surface == nullptr) {
         error = SDL_GetError();

@@ -320,6 +320,12 @@ RasterShape RasterShape::Measure(const Raster& raster, uint32_t border)
             shape.outline[i] = { outline[i].x + offset.x, outline[i].y + offset.y };
     }
 
+    // The opaque region only pays for itself on rasters of moderate size: measuring it reads every
+    // pixel a dozen times, seconds at the largest raster sides, and a raster that large is mostly
+    // off screen anyway. Without one, nothing is taken as hidden behind this raster.
+    if (static_cast<uint64_t>(w) * h > kMaxOpaqueMeasured)
+        return shape;
+
     // The opaque region: the hull of the solid pixels' centres, trimmed to few corners and shrunk
     // until filtering inside it reads opaque pixels only; when that fails (the opaque part is not
     // convex), the largest rectangle of solid pixels.

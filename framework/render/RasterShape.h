@@ -20,6 +20,8 @@ struct RasterShape {
     // corners is chosen only when the pixels it leaves out pay for its extra triangles, so small
     // sprites keep their box and large round ones get a tighter outline.
     static constexpr double kTrianglePixels = 400.0;
+    // Rasters with more pixels get no opaque region (measuring one would take seconds).
+    static constexpr uint64_t kMaxOpaqueMeasured = uint64_t(1) << 21;
 
     uint32_t outlineCount = 0; // 0: nothing is drawn
     Point outline[kMaxOutline]; // convex, in order

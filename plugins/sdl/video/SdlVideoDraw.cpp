@@ -2,10 +2,12 @@
 // mask, the clip rectangle, and drawing targets.
 #include "SdlVideo.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 
 #include "BlendModes.h"
+#include "GuardBand.h"
 #include "PluginLog.h"
 
 namespace sdlvideo {
@@ -56,8 +58,23 @@ bool SdlVideo::DrawTriangles(TextureHandle texture, const VideoVertex* vertices,
     } else {
         SDL_SetRenderDrawBlendMode(renderer, mode);
     }
-    vertices_.resize(vertexCount);
-    std::memcpy(vertices_.data(), vertices, vertexCount * sizeof(VideoVertex));
+    // Geometry far outside the drawing area is cut to a band one viewport wide around it.
+    SDL_Rect viewport {};
+    SDL_RenderGetViewport(renderer, &viewport);
+    const float margin = static_cast<float>(std::max(viewport.w, viewport.h));
+    const GuardRect band { -margin, -margin, static_cast<float>(viewport.w) + margin,
+        static_cast<float>(viewport.h) + margin };
+    const auto* given = reinterpret_cast<const SDL_Vertex*>(vertices);
+    if (InsideGuardBand(given, vertexCount, band)) {
+        vertices_.resize(vertexCount);
+        std::memcpy(vertices_.data(), vertices, vertexCount * sizeof(VideoVertex));
+    } else {
+        vertices_.clear();
+        CutToGuardBand(given, vertexCount, indices, indices != nullptr ? indexCount : 0, band, vertices_);
+        indices = nullptr;
+        if (vertices_.empty())
+            return true;
+    }
     if (PremultipliesVertices(blend, exact))
         for (SDL_Vertex& vertex : vertices_) {
             SDL_Color& color = vertex.color;
@@ -65,7 +82,7 @@ bool SdlVideo::DrawTriangles(TextureHandle texture, const VideoVertex* vertices,
             color.g = Scaled(color.g, color.a);
             color.b = Scaled(color.b, color.a);
         }
-    return SDL_RenderGeometry(renderer, native, vertices_.data(), static_cast<int>(vertexCount), indices,
+    return SDL_RenderGeometry(renderer, native, vertices_.data(), static_cast<int>(vertices_.size()), indices,
                indices != nullptr ? static_cast<int>(indexCount) : 0)
         == 0;
 }
