@@ -50,12 +50,6 @@ T:eq(mode.rate, -44100, "truncation is toward zero")
 mode.rate = 1e300
 T:eq(mode.rate, 2147483647, "out of range saturates")
 T:raises_assignment("string", "number", "bps = 'x'", function() mode.bps = "x" end)
-for _, field in ipairs({ "bps", "channels", "rate" }) do
-    T:raises("invalid 'self' in accessing variable '" .. field .. "'", field .. " getter with nil",
-        function() return rawget(AudioMode, ".get")[field](nil) end)
-    T:raises("invalid 'self' in accessing variable '" .. field .. "'", field .. " setter with nil",
-        function() rawget(AudioMode, ".set")[field](nil, 1) end)
-end
 
 -- Audio: the master volume.
 T:ok(audio ~= nil, "the test plugin's device is the global audio")
@@ -63,10 +57,6 @@ audio.volume = "0.25"
 T:eq(audio.volume, 0.25, "a numeric string is accepted and passed on")
 T:ok(string.find(callsSince(), "audio SetVolume 0.25", 1, true) ~= nil, "the plugin got the volume")
 T:raises_assignment("string", "number", "volume = 'loud'", function() audio.volume = "loud" end)
-T:raises("invalid 'self' in accessing variable 'volume'", "volume getter with nil",
-    function() return rawget(Audio, ".get").volume(nil) end)
-T:raises("invalid 'self' in accessing variable 'volume'", "volume setter with nil",
-    function() rawget(Audio, ".set").volume(nil, 1) end)
 
 -- set_mode and get_mode.
 T:raises("set_mode: wrong parameter #2, AudioMode expected, got nil.", "set_mode(nil)",
@@ -79,12 +69,8 @@ T:raises_argument("set_mode", 4, "[no object]", "number", "two numbers", functio
 T:raises_argument("set_mode", 2, "string", "number", "a word", function() return audio:set_mode("x", 2, 3) end)
 T:raises("invalid 'self' in function 'set_mode'", "set_mode with nil self",
     function() return Audio.set_mode(nil, 16, 2, 44100) end)
-T:raises_argument("set_mode", 1, "AudioMode", "LuaAudio", "set_mode on a record",
-    function() return Audio.set_mode(mode, 16, 2, 44100) end)
 T:raises("invalid 'self' in function 'get_mode'", "get_mode with nil self",
     function() return Audio.get_mode(nil, mode) end)
-T:raises_argument("get_mode", 1, "AudioMode", "LuaAudio", "get_mode on a record",
-    function() return Audio.get_mode(mode, mode) end)
 T:ok(check.error_of(function() return audio:get_mode(nil) end) ~= nil, "get_mode(nil) raises")
 
 T:eq(display:create("Sound", 320, 240, 32, true), true, "a game window")
@@ -153,23 +139,13 @@ T:eq(sound.volume .. "/" .. sound.pan .. "/" .. sound.pitch, "0.5/-0.25/2", "set
 T:ok(string.find(callsSince(), "SetVoicePitch %d+ 2"), "a playing sound's pitch reaches its voice")
 sound.volume = 3
 T:eq(sound.volume, 1, "volume stays within 0..1")
-for _, property in ipairs({ "volume", "pan", "pitch" }) do
-    T:raises_assignment("string", "number", property .. " = 'x'", function() sound[property] = "x" end)
-    T:raises("invalid 'self' in accessing variable '" .. property .. "'", property .. " getter with nil",
-        function() return rawget(Sound, ".get")[property](nil) end)
-end
+T:raises_assignment("string", "number", "pitch = 'x'", function() sound.pitch = "x" end)
 T:eq(music.pitch, 1, "Music inherits the properties")
 
--- Self errors name the C++ member; a wrong self names the Lua one.
-local members = { load = "Load", unload = "Unload", stop = "stop", play = "play", pause = "pause",
-    resume = "resume", play_loop = "play_loop", copy = "copy", is_playing = "is_playing" }
-for luaName, member in pairs(members) do
-    local args = luaName == "load" and { "blip.wav" } or {}
-    T:raises("invalid 'self' in function '" .. member .. "'", luaName .. " with nil self",
-        function() return Sound[luaName](nil, unpack(args)) end)
-    T:raises_argument(luaName, 1, "AudioMode", "LuaSound", luaName .. " on a record",
-        function() return Sound[luaName](mode, unpack(args)) end)
-end
+-- Self errors name the C++ member, which is not always the Lua name; a wrong self names the Lua one.
+T:raises("invalid 'self' in function 'Load'", "load with nil self", function() return Sound.load(nil, "blip.wav") end)
+T:raises("invalid 'self' in function 'play_loop'", "play_loop with nil self", function() return Sound.play_loop(nil) end)
+T:raises_argument("copy", 1, "AudioMode", "LuaSound", "copy on a record", function() return Sound.copy(mode) end)
 T:raises_argument("play", 2, "number", "[no object]", "play(1)", function() sound:play(1) end)
 
 -- copy: a Sound, never owned by Lua, sharing the decoded data.
