@@ -124,6 +124,10 @@ T:raises("invalid 'self' in function 'GetLocalPoint'", "get_local_point self",
     function() s.get_local_point(nil, Point()) end)
 
 -- Appearance.
+s.blending = 2.9
+T:eq(s.blending, 2, "blending truncates")
+s.blending = -1.5
+T:eq(s.blending, -1, "blending truncates toward zero")
 s:set_factor(Color(1, 2, 3), 0.25)
 T:eq(s.color.blue * 100 + s.alpha * 4, 301, "set_factor sets colour and alpha")
 s.color = RED

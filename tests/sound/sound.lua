@@ -36,9 +36,14 @@ local function count(text, pattern)
     return select(2, string.gsub(text, pattern, ""))
 end
 
--- AudioMode: fields from zero (their number conversion is the binding's, checked in tests/bridge).
+-- AudioMode: fields from zero; setters truncate toward zero and saturate (never wrap).
 local mode = AudioMode()
 T:eq(mode.bps + mode.channels + mode.rate, 0, "a new AudioMode starts at zero")
+mode.bps = 16.9
+mode.rate = -44100.7
+T:eq(mode.bps .. "/" .. mode.rate, "16/-44100", "truncation is toward zero")
+mode.rate = 1e300
+T:eq(mode.rate, 2147483647, "out of range saturates")
 
 -- Audio: the master volume.
 T:ok(audio ~= nil, "the test plugin's device is the global audio")
