@@ -82,7 +82,7 @@ TEST_F(RendererTest, OneDrawPerRunOfTextureAndBlendModeInDepthOrder)
     // Larger depth is farther back: drawn first; equal depths keep their order.
     const Ref<Sprite> back = Show(single.Get(), 0, 100);
     back->depth = 5;
-    b->blending = 99; // unknown modes draw as BM_NONE
+    b->blending = 5; // past BM_SUBTRACT: unknown, drawn as BM_NONE
     Frame({ a.Get(), b.Get(), back.Get(), c.Get() });
     ASSERT_EQ(video.draws.size(), 2u);
     EXPECT_NEAR(Centre(video.draws[0]).y, 140, 0.5f) << "the deeper sprite comes first";
