@@ -23,12 +23,6 @@ double Radians(double degrees)
     return degrees * std::numbers::pi / 180.0;
 }
 
-// Angle of (x, y) by the Point convention: 0 along +y, growing clockwise, in -180 to 180.
-double AngleOf(Vec p)
-{
-    return std::atan2(p.x, p.y) * 180.0 / std::numbers::pi;
-}
-
 } // namespace
 
 TEST(CanvasPixels, FilledStarUsesTheNonZeroRule)
@@ -132,32 +126,6 @@ TEST(CanvasPixels, FillIsClippedToTheClipRegion)
     });
 }
 
-TEST(CanvasPixels, ArcRunsClockwiseFromPlusY)
-{
-    // arc(30, 30, 0, 90) around the origin: from straight up to straight right.
-    Vorn::Canvas canvas(nullptr);
-    canvas.SetLineStyle(4, kGreen);
-    canvas.MoveTo(0, 0);
-    canvas.Arc(30, 30, 0, 90);
-    canvas.Stroke();
-
-    Vorn::Raster raster;
-    ASSERT_TRUE(canvas.Rasterize(1.0f, raster));
-    int on = 0;
-    ForEachPixel(raster, [&](Vec p, Rgba px) {
-        const double off = std::fabs(std::hypot(p.x, p.y) - 30);
-        const double angle = AngleOf(p);
-        if (off < 1 && angle > 3 && angle < 87) {
-            ++on;
-            ASSERT_EQ(255, px.a) << "on the arc at " << angle << " degrees";
-        }
-        if (off > 3 || angle < -5 || angle > 95) {
-            ASSERT_EQ(0, px.a) << "off the arc at " << p.x << ", " << p.y;
-        }
-    });
-    EXPECT_GT(on, 60);
-}
-
 TEST(CanvasPixels, GradientStopChangedAfterHandingItOverShows)
 {
     Vorn::Ref<Vorn::LinearGradient> gradient(new Vorn::LinearGradient());
@@ -182,66 +150,4 @@ TEST(CanvasPixels, GradientStopChangedAfterHandingItOverShows)
         EXPECT_EQ(0, px.b) << "no blue left at x " << x;
         EXPECT_EQ(255, px.a);
     }
-}
-
-TEST(CanvasPixels, ScaleTwoIsSharperThanScaleOneUpscaled)
-{
-    // A square whose right edge, x = 10.25, falls inside a pixel at both scales.
-    Vorn::Canvas canvas(nullptr);
-    canvas.MoveTo(5.125f, 5);
-    canvas.Rectangle(10.25f, 10);
-    canvas.Fill();
-    Vorn::Raster one, two;
-    ASSERT_TRUE(canvas.Rasterize(1.0f, one));
-    ASSERT_TRUE(canvas.Rasterize(2.0f, two));
-    EXPECT_EQ(11u, one.width);
-    EXPECT_EQ(21u, two.width);
-    EXPECT_EQ(20u, two.height);
-
-    // Pixels partly covered along the middle row, and the coverage of the edge pixel.
-    auto edge = [](const Vorn::Raster& r, int repeat, int* partial) {
-        const uint32_t row = r.height / 2;
-        int count = 0, last = -1;
-        for (uint32_t col = 0; col < r.width; ++col) {
-            const int a = r.pixels[(row * r.width + col) * 4 + 3];
-            if (a > 0 && a < 255) {
-                count += repeat;
-                last = a;
-            }
-        }
-        *partial = count;
-        return last;
-    };
-    int upscaled = 0, sharp = 0;
-    // Scale 1 shown twice as large repeats every pixel twice.
-    EXPECT_NEAR(0.25 * 255, edge(one, 2, &upscaled), 2);
-    EXPECT_NEAR(0.5 * 255, edge(two, 1, &sharp), 2);
-    EXPECT_EQ(2, upscaled);
-    EXPECT_EQ(1, sharp);
-}
-
-TEST(CanvasPixels, YGrowsUpwards)
-{
-    Vorn::Canvas canvas(nullptr);
-    canvas.fill_color = kRed;
-    canvas.MoveTo(0, 20);
-    canvas.Rectangle(10, 10);
-    canvas.Fill();
-    canvas.fill_color = kBlue;
-    canvas.MoveTo(0, -20);
-    canvas.Rectangle(10, 10);
-    canvas.Fill();
-
-    Vorn::Raster raster;
-    ASSERT_TRUE(canvas.Rasterize(1.0f, raster));
-    EXPECT_FLOAT_EQ(25, raster.top);
-    ASSERT_EQ(50u, raster.height);
-    ASSERT_EQ(10u, raster.width);
-    // Rows run top to bottom: the square at y = +20 is in the first rows.
-    const uint8_t* top = &raster.pixels[(2 * raster.width + 5) * 4];
-    const uint8_t* bottom = &raster.pixels[(47 * raster.width + 5) * 4];
-    EXPECT_EQ(255, top[0]);
-    EXPECT_EQ(0, top[2]);
-    EXPECT_EQ(255, bottom[2]);
-    EXPECT_EQ(0, bottom[0]);
 }

@@ -1,17 +1,15 @@
 // What the Canvas, LinearGradient and Clipper calls do to the engine objects behind them: relative
 // moves from the path's current point, the one-argument forms keeping what they omit, shapes of
-// the given sizes centred on the pen, the gradient the canvas is handed, and set_font's and
-// set_source_image's checks with font and image objects (scripts cannot make those yet, so the test pushes
-// them).
+// the given sizes centred on the pen, and the gradient and image the canvas is handed.
 #include <tolua++.h>
 
 #include <Vorn/draw/Canvas.h>
 
+#include <cstring>
 #include <string>
 
 #include "ScriptFixture.h"
 #include "drawing/LuaCanvas.h"
-#include "drawing/LuaFont.h"
 #include "drawing/LuaImage.h"
 #include "drawing/LuaLinearGradient.h"
 #include "scene/LuaClipper.h"
@@ -116,34 +114,39 @@ TEST_F(CanvasBinding, TheCanvasFillsWithTheGradientObjectItWasGiven)
     EXPECT_EQ(live, Vorn::Node::LiveCount()) << "closing the state freed canvas and gradient";
 }
 
-TEST_F(CanvasBinding, SetFontRefusesInOrderAndSourceImageTakesTheEngineImage)
+TEST_F(CanvasBinding, SetSourceImageTakesTheEngineImage)
 {
-    auto* font = new LuaFont();
-    auto* image = new LuaImage();
-    tolua_pushusertype(L, font, "LuaFont");
-    lua_setglobal(L, "f");
-    tolua_pushusertype(L, image, "LuaImage");
-    lua_setglobal(L, "img");
-    ASSERT_EQ("", Run("c = Canvas()"));
-
-    // The font never loads: every form refuses, each with its own text.
-    EXPECT_EQ("set_font: Invalid font.", ErrorOf("c:set_font(f)"));
-    EXPECT_EQ("set_font: failed.", ErrorOf("c:set_font(f, RED)"));
-    EXPECT_EQ("set_font: Invalid color.", ErrorOf("c:set_font(f, nil)"));
-    EXPECT_EQ("set_font failed.", ErrorOf("c:set_font(f, RED, 1)"));
-    EXPECT_EQ("set_font: Invalid color.", ErrorOf("c:set_font(f, nil, 1)"));
+    ASSERT_EQ("", Run("c = Canvas() img = Image() c:set_source_image(img, 3, 4)"));
     Vorn::Canvas* canvas = Canvas("c");
-    EXPECT_EQ(nullptr, canvas->TextFont());
-
-    ASSERT_EQ("", Run("c:set_source_image(img, 3, 4)"));
-    EXPECT_EQ(image->image(), canvas->SourceImage());
+    EXPECT_EQ(Global<LuaImage>("img", "LuaImage")->image(), canvas->SourceImage());
     EXPECT_EQ("set_source_image: invalid position.", ErrorOf("c:set_source_image(img, nil)"));
-    ASSERT_EQ("", Run("c:write('no font: nothing') c:set_source_image(img) c:paint()"));
-    Vorn::Raster raster;
-    EXPECT_FALSE(canvas->Rasterize(1.0f, raster)) << "an image that is not loaded paints nothing";
-    EXPECT_EQ(1u, canvas->OperationCount()) << "the paint, and no text";
+}
 
-    CloseState();
-    delete font;
-    delete image;
+// What load_memory reads: the block of a full userdata only when it holds the pixels, the block
+// of a light userdata as given.
+using ImageBinding = ScriptFixture;
+
+TEST_F(ImageBinding, LoadMemoryReadsAFullUserdataOnlyWhenItHoldsThePixels)
+{
+    std::memcpy(lua_newuserdata(L, 6), "\x01\x02\x03\x04\x05\x06", 6);
+    lua_setglobal(L, "rgb");
+    static const uint8_t grey[2] = { 0xff, 0x7f };
+    lua_pushlightuserdata(L, const_cast<uint8_t*>(grey));
+    lua_setglobal(L, "light");
+    ASSERT_EQ("", Run("img = Image() ok = img:load_memory(IMG_FORMAT_R8G8B8, 2, 1, rgb)"));
+    EXPECT_TRUE(Boolean("ok"));
+    lua_getglobal(L, "img");
+    Vorn::Image* image = static_cast<LuaImage*>(tolua_tousertype(L, -1, nullptr))->image();
+    lua_pop(L, 1);
+    EXPECT_EQ(0, std::memcmp(image->Pixels(), "\x03\x02\x01\xff\x06\x05\x04\xff", 8));
+    // Three pixels, or four of four bytes, are more than the block holds: nothing is read.
+    ASSERT_EQ("",
+        Run("a = img:load_memory(IMG_FORMAT_R8G8B8, 3, 1, rgb)"
+            " b = img:load_memory(IMG_FORMAT_A8R8G8B8, 2, 2, rgb)"
+            " c = img:load_memory(IMG_FORMAT_L8A8, -1, 1, rgb)"));
+    EXPECT_FALSE(Boolean("a") || Boolean("b") || Boolean("c"));
+    EXPECT_EQ(2u, image->Width());
+    ASSERT_EQ("", Run("ok = img:load_memory(IMG_FORMAT_L8A8, 1, 1, light)"));
+    EXPECT_TRUE(Boolean("ok"));
+    EXPECT_EQ(0, std::memcmp(image->Pixels(), "\x7f\x7f\x7f\xff", 4));
 }

@@ -1,5 +1,5 @@
 // RecordingVideo: a NullVideo that keeps what the renderer asked of it during frames: each draw
-// (texture, blend, vertices), clip rectangle, target switch and texture upload, in order.
+// (texture, blend, vertices), clip rectangle and texture upload, in order.
 #pragma once
 
 #include <string>
@@ -29,16 +29,6 @@ public:
         calls.push_back(rect == nullptr ? "clip none"
                                         : "clip " + std::to_string(rect->x) + " " + std::to_string(rect->y)
                     + " " + std::to_string(rect->width) + " " + std::to_string(rect->height));
-        return true;
-    }
-    bool SetTarget(TextureHandle target) override
-    {
-        calls.push_back("target " + std::to_string(target));
-        return true;
-    }
-    bool ClearTransparent() override
-    {
-        calls.push_back("clear");
         return true;
     }
     bool UpdateTexture(

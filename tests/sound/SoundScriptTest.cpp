@@ -1,11 +1,9 @@
-// The sound API through the real binary: the Lua suite with the test plugins, and runs without a
-// sound device or without an audio plugin, which still load and play sounds and say once that
-// sound is off.
+// Runs of the real binary without a sound device or without an audio plugin, which still load
+// and play sounds and say once that sound is off.
 #include <gtest/gtest.h>
 
 #include "GameRun.h"
 #include "LogMatch.h"
-#include "LuaSuite.h"
 #include "SoundCapture.h"
 
 namespace {
@@ -32,11 +30,6 @@ void WriteTone(const vorntest::GameFolder& game)
 {
     ASSERT_TRUE(soundtest::WriteSound((game.Path() / "tone.wav").string(), soundtest::EveryFormat()[0],
         soundtest::Sine(440.0, 0.5f, 44100, 44100, 1), 1));
-}
-
-TEST(SoundScript, ScriptChecksPassThroughTheBinary)
-{
-    vorntest::ExpectLuaSuitePasses("tests/sound/sound.lua", "sound");
 }
 
 TEST(SoundScript, WithoutASoundCardOneLineSaysSoundIsOff)

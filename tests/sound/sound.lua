@@ -36,37 +36,20 @@ local function count(text, pattern)
     return select(2, string.gsub(text, pattern, ""))
 end
 
--- AudioMode: three constructor forms, fields from zero, setters truncating.
+-- AudioMode: fields from zero; setters truncate toward zero and saturate (never wrap).
 local mode = AudioMode()
 T:eq(mode.bps + mode.channels + mode.rate, 0, "a new AudioMode starts at zero")
-T:eq(check.owned(AudioMode()), true, "AudioMode is collected by Lua")
-T:raises_argument("new", 2, "number", "[no object]", "AudioMode(1)", function() return AudioMode:new(1) end)
 mode.bps = 16.9
-mode.channels = "2"
 mode.rate = -44100.7
-T:eq(mode.bps, 16, "bps truncates")
-T:eq(mode.channels, 2, "a numeric string is converted")
-T:eq(mode.rate, -44100, "truncation is toward zero")
+T:eq(mode.bps .. "/" .. mode.rate, "16/-44100", "truncation is toward zero")
 mode.rate = 1e300
 T:eq(mode.rate, 2147483647, "out of range saturates")
-T:raises_assignment("string", "number", "bps = 'x'", function() mode.bps = "x" end)
-for _, field in ipairs({ "bps", "channels", "rate" }) do
-    T:raises("invalid 'self' in accessing variable '" .. field .. "'", field .. " getter with nil",
-        function() return rawget(AudioMode, ".get")[field](nil) end)
-    T:raises("invalid 'self' in accessing variable '" .. field .. "'", field .. " setter with nil",
-        function() rawget(AudioMode, ".set")[field](nil, 1) end)
-end
 
 -- Audio: the master volume.
 T:ok(audio ~= nil, "the test plugin's device is the global audio")
 audio.volume = "0.25"
 T:eq(audio.volume, 0.25, "a numeric string is accepted and passed on")
 T:ok(string.find(callsSince(), "audio SetVolume 0.25", 1, true) ~= nil, "the plugin got the volume")
-T:raises_assignment("string", "number", "volume = 'loud'", function() audio.volume = "loud" end)
-T:raises("invalid 'self' in accessing variable 'volume'", "volume getter with nil",
-    function() return rawget(Audio, ".get").volume(nil) end)
-T:raises("invalid 'self' in accessing variable 'volume'", "volume setter with nil",
-    function() rawget(Audio, ".set").volume(nil, 1) end)
 
 -- set_mode and get_mode.
 T:raises("set_mode: wrong parameter #2, AudioMode expected, got nil.", "set_mode(nil)",
@@ -76,15 +59,8 @@ mode.bps, mode.channels, mode.rate = 8, 1, 11025
 T:eq(audio:set_mode(mode), false, "no window: false for the record form too")
 T:eq(count(callsSince(), "audio SetMode"), 0, "without a window the plugin is not asked")
 T:raises_argument("set_mode", 4, "[no object]", "number", "two numbers", function() return audio:set_mode(16, 2) end)
-T:raises_argument("set_mode", 2, "string", "number", "a word", function() return audio:set_mode("x", 2, 3) end)
 T:raises("invalid 'self' in function 'set_mode'", "set_mode with nil self",
     function() return Audio.set_mode(nil, 16, 2, 44100) end)
-T:raises_argument("set_mode", 1, "AudioMode", "LuaAudio", "set_mode on a record",
-    function() return Audio.set_mode(mode, 16, 2, 44100) end)
-T:raises("invalid 'self' in function 'get_mode'", "get_mode with nil self",
-    function() return Audio.get_mode(nil, mode) end)
-T:raises_argument("get_mode", 1, "AudioMode", "LuaAudio", "get_mode on a record",
-    function() return Audio.get_mode(mode, mode) end)
 T:ok(check.error_of(function() return audio:get_mode(nil) end) ~= nil, "get_mode(nil) raises")
 
 T:eq(display:create("Sound", 320, 240, 32, true), true, "a game window")
@@ -104,9 +80,6 @@ T:eq(tolua.type(empty), "LuaSound", "Sound() is a Sound")
 T:eq(empty:is_playing(), false, "an empty sound is silent")
 T:eq(empty:unload(), false, "nothing to unload")
 T:eq(check.owned(Sound("blip.wav")), true, "the call form is owned by Lua")
-local unownedSound = Sound:new()
-T:eq(check.owned(unownedSound), false, "new is not owned by Lua")
-tolua.takeownership(unownedSound)
 T:eq(tolua.type(Music()), "LuaMusic", "Music() is a Music")
 T:eq(check.error_of(Sound, "missing.wav"), "Sound: cannot load file.", "Sound of a missing file")
 T:eq(check.error_of(Music, "missing.wav"), "Sound: cannot load file", "Music of a missing file: no period")
@@ -115,7 +88,6 @@ T:ok(string.find(select(2, pcall(function() return Sound:new("missing.wav") end)
 T:eq(check.error_of(Sound, nil), "Sound: invalid argument, filename expected, got nil.", "Sound(nil)")
 T:eq(check.error_of(Music.new_local, Music, nil), "Music: invalid argument, filename expected, got nil.",
     "Music(nil)")
-T:raises_argument("new", 2, "number", "[no object]", "Sound(1, 2)", function() return Sound:new(1, 2) end)
 
 -- load: nil raises, a bad file answers false, Music keeps streaming through the inherited binding.
 local sound = Sound()
@@ -153,24 +125,12 @@ T:eq(sound.volume .. "/" .. sound.pan .. "/" .. sound.pitch, "0.5/-0.25/2", "set
 T:ok(string.find(callsSince(), "SetVoicePitch %d+ 2"), "a playing sound's pitch reaches its voice")
 sound.volume = 3
 T:eq(sound.volume, 1, "volume stays within 0..1")
-for _, property in ipairs({ "volume", "pan", "pitch" }) do
-    T:raises_assignment("string", "number", property .. " = 'x'", function() sound[property] = "x" end)
-    T:raises("invalid 'self' in accessing variable '" .. property .. "'", property .. " getter with nil",
-        function() return rawget(Sound, ".get")[property](nil) end)
-end
 T:eq(music.pitch, 1, "Music inherits the properties")
 
--- Self errors name the C++ member; a wrong self names the Lua one.
-local members = { load = "Load", unload = "Unload", stop = "stop", play = "play", pause = "pause",
-    resume = "resume", play_loop = "play_loop", copy = "copy", is_playing = "is_playing" }
-for luaName, member in pairs(members) do
-    local args = luaName == "load" and { "blip.wav" } or {}
-    T:raises("invalid 'self' in function '" .. member .. "'", luaName .. " with nil self",
-        function() return Sound[luaName](nil, unpack(args)) end)
-    T:raises_argument(luaName, 1, "AudioMode", "LuaSound", luaName .. " on a record",
-        function() return Sound[luaName](mode, unpack(args)) end)
-end
-T:raises_argument("play", 2, "number", "[no object]", "play(1)", function() sound:play(1) end)
+-- Self errors name the C++ member, which is not always the Lua name; a wrong self names the Lua one.
+T:raises("invalid 'self' in function 'Load'", "load with nil self", function() return Sound.load(nil, "blip.wav") end)
+T:raises("invalid 'self' in function 'play_loop'", "play_loop with nil self", function() return Sound.play_loop(nil) end)
+T:raises_argument("copy", 1, "AudioMode", "LuaSound", "copy on a record", function() return Sound.copy(mode) end)
 
 -- copy: a Sound, never owned by Lua, sharing the decoded data.
 local copied = sound:copy()
