@@ -76,7 +76,8 @@ public:
     }
     // Drawing is not recorded (no test reads it, and it is most of the calls); drawing with or
     // onto a texture that does not exist fails.
-    bool DrawTriangles(TextureHandle texture, const VideoVertex*, uint32_t, const int32_t*, uint32_t, int32_t) override
+    bool DrawTriangles(
+        TextureHandle texture, const VideoVertex*, uint32_t, const int32_t*, uint32_t, int32_t) override
     {
         return texture == 0 || sizes.count(texture) != 0;
     }
