@@ -78,6 +78,38 @@ function check.owned(object)
     return owned
 end
 
+-- Little-endian fields for the files tests write: check.le(value, size, value, size, ...).
+function check.le(...)
+    local out, args = {}, { ... }
+    for f = 1, #args, 2 do
+        local value = args[f]
+        for _ = 1, args[f + 1] do
+            out[#out + 1] = string.char(value % 256)
+            value = math.floor(value / 256)
+        end
+    end
+    return table.concat(out)
+end
+
+function check.write(name, ...)
+    local file = assert(io.open(name, "wb"))
+    file:write(...)
+    file:close()
+end
+
+-- A 24-bit BMP header for width x height followed by `pixels` (which may be short of it).
+function check.bmp(name, width, height, pixels)
+    local size = math.ceil(3 * width / 4) * 4 * height
+    check.write(name, "BM", check.le(54 + size, 4, 0, 4, 54, 4, 40, 4, width, 4, height, 4, 1, 2, 24, 2, 0, 4, size,
+        4, 2835, 4, 2835, 4, 0, 4, 0, 4), pixels)
+end
+
+-- A 16-bit mono WAV at 8 kHz holding the bytes `pcm`.
+function check.wav(name, pcm)
+    check.write(name, "RIFF", check.le(36 + #pcm, 4), "WAVEfmt ", check.le(16, 4, 1, 2, 1, 2, 8000, 4, 16000, 4, 2,
+        2, 16, 2), "data", check.le(#pcm, 4), pcm)
+end
+
 function Suite:finish()
     print(string.format("%s: %d checks, %d failed", self.name, self.count, self.failed))
     if self.failed > 0 or self.count == 0 then

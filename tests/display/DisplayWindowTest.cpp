@@ -3,8 +3,6 @@
 // failing to list them.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "GameRun.h"
 #include "LogMatch.h"
 
@@ -89,18 +87,6 @@ TEST(DisplayMode, SetModeNeedsTheCurrentModeAndAWindow)
     EXPECT_EQ("true\t1024x768\ttrue\nfalse\n", run.out) << run.Describe();
     EXPECT_TRUE(
         ContainsRun(run.log, { "[vorn] set_mode: failed to resize window", "[vorn] entering main loop" }));
-}
-
-// The SDL plugins' own lines (here the renderer the video plugin chose) are in the log too.
-TEST(DisplayWindow, ThePluginsLinesReachTheLog)
-{
-    GameFolder game;
-    game.UseSdlPluginsAsDefaults();
-    game.WriteScript("main.lua", "display:create('Game', 64, 48, 32, true)\ndisplay:destroy()\n");
-    const RunResult run = game.Run();
-    EXPECT_TRUE(std::any_of(run.log.begin(), run.log.end(), [](const std::string& line) {
-        return line.rfind("[VornDX8] drawing with the ", 0) == 0;
-    })) << run.Describe();
 }
 
 TEST(DisplayMode, EveryReadOfModesListsTheDeviceAfreshAndAFailedListingIsLogged)

@@ -116,7 +116,8 @@ TEST(DisplayX11, ADragIsOneGestureAndAMoveQueuedBeforeShowIsKept)
 }
 
 // The screen's modes are listed; a full-screen mode larger than any is refused, logged, and the
-// window fitted back to its mode; a presented frame is that mode's size.
+// window fitted back to its mode; a presented frame is that mode's size. The plugins' own lines
+// (here the renderer the video plugin chose) reach the log.
 TEST(DisplayX11, ModesAreTheScreensAndAPresentedFrameIsTheModesSizeInBlack)
 {
     XServer server;
@@ -142,6 +143,8 @@ TEST(DisplayX11, ModesAreTheScreensAndAPresentedFrameIsTheModesSizeInBlack)
     EXPECT_TRUE(ContainsInOrder(result.log,
         { "[vorn] set_mode [16000 x 16000 x 32 @ 0Hz fs] failed.", "[vorn] entering main loop",
             "[vorn] finalization started." }));
+    EXPECT_TRUE(std::any_of(result.log.begin(), result.log.end(),
+        [](const std::string& line) { return line.rfind("[VornDX8] drawing with the ", 0) == 0; }));
     SDL_Surface* loaded = IMG_Load((game.Path() / "frame-2.png").c_str());
     ASSERT_NE(nullptr, loaded) << IMG_GetError();
     SDL_Surface* frame = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB24, 0);

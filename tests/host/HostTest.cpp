@@ -15,15 +15,13 @@ const std::string kInitialized = "[vorn] engine initialized, running lua global 
 const std::string kMainLoop = "[vorn] entering main loop";
 const std::string kPrompt = "\nPress OK to continue, Cancel to exit";
 
-// A module path of exactly 255 characters: the input plugin at its default place.
-std::string LongInputPath()
-{
+// A module path of exactly 255 characters (118 times "./"): the input plugin at its default place.
+const std::string kLongInput = [] {
     std::string path;
-    while (path.size() < 236)
+    for (int i = 0; i < 118; ++i)
         path += "./";
     return path + "/Plugins/VornDI8.so";
-}
-const std::string kLongInput = LongInputPath();
+}();
 
 // Prints the registered type of each device global (or nil) on one line.
 constexpr const char* kPrintGlobals

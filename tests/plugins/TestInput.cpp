@@ -30,7 +30,7 @@ std::string DeviceKey(uint32_t subclass)
 class TestInput final : public IInput {
 public:
     ~TestInput() override { Record("input Destroy"); }
-    bool Initialize() override { return Answer(!SettingIs("input.initialize", "fail"), "input Initialize"); }
+    bool Initialize() override { return Answer(true, "input Initialize"); }
     // The events scripted for the new frame (`<device>.events.<frame>`, "45+" press, "45-"
     // release, separated by ';') join the devices' queues, as a real plugin's would.
     void Update() override

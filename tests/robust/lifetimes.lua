@@ -45,22 +45,7 @@ child:set_position(5, 6)
 T:eq(Layer():add_child(child), true, "child of a collected layer joins another")
 
 -- A sound collected while it plays stops: its voice is stopped, not left sounding.
-local function wav(name)
-    local pcm = string.rep("\0\16", 800)
-    local function le(value, size)
-        local bytes = {}
-        for i = 1, size do
-            bytes[i] = string.char(value % 256)
-            value = math.floor(value / 256)
-        end
-        return table.concat(bytes)
-    end
-    local file = assert(io.open(name, "wb"))
-    file:write("RIFF", le(36 + #pcm, 4), "WAVEfmt ", le(16, 4), le(1, 2), le(1, 2), le(8000, 4), le(16000, 4),
-        le(2, 2), le(16, 2), "data", le(#pcm, 4), pcm)
-    file:close()
-end
-wav("lifetime.wav")
+check.wav("lifetime.wav", string.rep("\0\16", 800))
 local function stops()
     local count = 0
     for line in io.lines("testplugins.calls") do

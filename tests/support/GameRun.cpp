@@ -60,8 +60,6 @@ pid_t SpawnVorn(const std::filesystem::path& folder, const RunOptions& options)
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         for (const auto& [name, value] : options.env)
             setenv(name.c_str(), value.c_str(), 1);
-        for (const auto& name : options.unset)
-            unsetenv(name.c_str());
         const int in = open("/dev/null", O_RDONLY | O_CLOEXEC);
         const int outFd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
         const int errFd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -126,8 +124,7 @@ std::vector<MessageBoxRecord> RunResult::Boxes() const
             box.text += (j > i + 1 ? "\n" : "") + lines[j];
         if (j < lines.size()) {
             const std::string answer = lines[j].substr(std::strlen(kBoxAnswer));
-            box.answer = answer.substr(0, answer.find(' '));
-            box.shown = answer.find("(shown)") != std::string::npos;
+            box.answer = answer.substr(0, answer.find(' ')); // "OK (shown)": the word alone
         }
         boxes.push_back(box);
         i = j;

@@ -21,7 +21,6 @@ std::filesystem::path SdlPluginDir();
 struct RunOptions {
     std::vector<std::string> args; // argv[1..]
     std::map<std::string, std::string> env; // added to (or replacing) the clean environment
-    std::vector<std::string> unset; // removed from the environment after `env`
     std::chrono::milliseconds timeout { 20000 }; // the process is killed (SIGKILL) after this
 
     RunOptions& Arg(const std::string& arg)
@@ -34,11 +33,6 @@ struct RunOptions {
         env[name] = value;
         return *this;
     }
-    RunOptions& Unset(const std::string& name)
-    {
-        unset.push_back(name);
-        return *this;
-    }
 };
 
 // Splits text into lines (a trailing newline does not make an empty last line).
@@ -49,7 +43,6 @@ struct MessageBoxRecord {
     std::string title;
     std::string text;
     std::string answer; // "OK" or "Cancel"
-    bool shown = false; // false: answered from VORN_MESSAGEBOX or no display
 };
 
 struct RunResult {
@@ -140,8 +133,5 @@ private:
 // Polls `done` every 20 ms until it holds (true) or `timeout` passes (false).
 bool WaitUntil(
     const std::function<bool()>& done, std::chrono::milliseconds timeout = std::chrono::seconds(15));
-
-// Splits text into lines (a trailing newline does not make an empty last line).
-std::vector<std::string> SplitLines(const std::string& text);
 
 } // namespace vorntest
