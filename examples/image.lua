@@ -37,11 +37,5 @@ local spin = Timer()
 spin.on_tick = function() keyed:change_rotation(2) end
 spin:start(16, true)
 
--- Headless runs (the examples' test) set VORN_EXAMPLE_FRAMES: the example ends by itself after at
--- least that many frames (a 1 ms timer ticks at most once per frame).
-local frames = tonumber(os.getenv("VORN_EXAMPLE_FRAMES"))
-if frames then
-    local quit = Timer()
-    quit.on_tick = function() frames = frames - 1 if frames <= 0 then display:destroy() end end
-    quit:start(1, true)
-end
+-- Ends by itself in headless runs (the examples' test).
+dofile("examples/headless.lua")

@@ -44,11 +44,5 @@ local count = Timer()
 count.on_tick = function() points = points + 10 show_score() end
 count:start(100, true)
 
--- Headless runs (the examples' test) set VORN_EXAMPLE_FRAMES: the example ends by itself after at
--- least that many frames (a 1 ms timer ticks at most once per frame).
-local frames = tonumber(os.getenv("VORN_EXAMPLE_FRAMES"))
-if frames then
-    local quit = Timer()
-    quit.on_tick = function() frames = frames - 1 if frames <= 0 then display:destroy() end end
-    quit:start(1, true)
-end
+-- Ends by itself in headless runs (the examples' test).
+dofile("examples/headless.lua")
