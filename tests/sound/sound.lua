@@ -5,23 +5,8 @@
 local check = dofile(debug.getinfo(1, "S").source:match("^@(.-)[^/\\]*$") .. "../bridge/check.lua")
 local T = check.suite("sound")
 
--- A short 16-bit mono WAV of silence, written by hand.
-local function writeWav(path, frames)
-    local function le(value, bytes)
-        local out = {}
-        for i = 1, bytes do
-            out[i] = string.char(value % 256)
-            value = math.floor(value / 256)
-        end
-        return table.concat(out)
-    end
-    local data = string.rep("\0\0", frames)
-    local file = assert(io.open(path, "wb"))
-    file:write("RIFF", le(36 + #data, 4), "WAVEfmt ", le(16, 4), le(1, 2), le(1, 2), le(22050, 4),
-        le(44100, 4), le(2, 2), le(16, 2), "data", le(#data, 4), data)
-    file:close()
-end
-writeWav("blip.wav", 2205)
+-- A short 16-bit mono WAV of silence.
+check.wav("blip.wav", string.rep("\0\0", 2205))
 
 -- What the test plugin was asked since the last look.
 local seen = 0
