@@ -6,22 +6,17 @@
 #include <Vorn/draw/Canvas.h>
 #include <Vorn/draw/Clipper.h>
 
-#include <time.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 
-namespace {
+#include "CpuTime.h"
 
-double CpuMs()
-{
-    timespec now;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
+using bench::BestMs;
+
+namespace {
 
 constexpr int kOperations = 1000;
 
@@ -106,17 +101,6 @@ void GradientRectangles(Vorn::Canvas& c)
         c.Rectangle(24, 16);
         c.FillGradient();
     }
-}
-
-template <class Fn> double BestMs(int repeats, Fn&& fn)
-{
-    double best = 1e30;
-    for (int r = 0; r < repeats; ++r) {
-        const double start = CpuMs();
-        fn();
-        best = std::fmin(best, CpuMs() - start);
-    }
-    return best;
 }
 
 } // namespace

@@ -8,33 +8,18 @@
 #include <Vorn/image/Image.h>
 #include <Vorn/text/Font.h>
 
-#include <time.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
+#include "CpuTime.h"
+
+using bench::BestMs;
+using bench::CpuMs;
+
 namespace {
-
-double CpuMs()
-{
-    timespec now;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
-template <class Fn> double BestMs(int repeats, Fn&& fn)
-{
-    double best = 1e30;
-    for (int r = 0; r < repeats; ++r) {
-        const double start = CpuMs();
-        fn();
-        best = std::fmin(best, CpuMs() - start);
-    }
-    return best;
-}
 
 const char* const kLatin = "The quick brown fox jumps over the lazy dog: AV To ffi 0123"; // 59 characters
 const char* const kArabic
